@@ -9,11 +9,29 @@
 namespace diagram {
 
 // One call on the drawing surface, with the single-precision arguments it got.
-struct ScaleCall { float x1, y1, x2, y2; };
-struct ClsCall {};
-struct LineCall { float x1, y1, x2, y2; platform::Colour colour; };
-struct PSetCall { float x, y; platform::Colour colour; };
-struct CircleCall { float x, y, radius; platform::Colour colour; };
+// Equal when every argument compares equal, for comparing recordings.
+struct ScaleCall {
+  float x1, y1, x2, y2;
+  bool operator==(const ScaleCall&) const = default;
+};
+struct ClsCall {
+  bool operator==(const ClsCall&) const = default;
+};
+struct LineCall {
+  float x1, y1, x2, y2;
+  platform::Colour colour;
+  bool operator==(const LineCall&) const = default;
+};
+struct PSetCall {
+  float x, y;
+  platform::Colour colour;
+  bool operator==(const PSetCall&) const = default;
+};
+struct CircleCall {
+  float x, y, radius;
+  platform::Colour colour;
+  bool operator==(const CircleCall&) const = default;
+};
 using SurfaceCall = std::variant<ScaleCall, ClsCall, LineCall, PSetCall, CircleCall>;
 
 // A surface that keeps the ordered list of calls made on it, for tests, the

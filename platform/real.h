@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <limits>
 
 #include "platform/runtime_error.h"
 
@@ -52,5 +53,15 @@ inline Real Sin(Real x) { return Real::Checked(std::sin(x.value())); }
 inline Real Cos(Real x) { return Real::Checked(std::cos(x.value())); }
 inline Real Tan(Real x) { return Real::Checked(std::tan(x.value())); }
 inline Real Atan(Real x) { return Real::Checked(std::atan(x.value())); }
+
+// A position or length handed to the drawing surface, which takes single
+// precision: a value beyond the range of a float is an overflow, not an
+// infinity on the screen.
+inline float ToSingle(Real x) {
+  if (std::fabs(x.value()) > static_cast<double>(std::numeric_limits<float>::max())) {
+    throw RuntimeError(ErrorKind::Overflow);
+  }
+  return static_cast<float>(x.value());
+}
 
 }  // namespace platform

@@ -31,4 +31,16 @@ class RuntimeError : public std::runtime_error {
   std::string where_;
 };
 
+// Runs one step of a procedure; a run-time error raised inside it leaves
+// with `place` added, so the report can say where the calculation stopped.
+template <typename Step>
+void AtPlace(std::string_view place, Step&& step) {
+  try {
+    step();
+  } catch (RuntimeError& error) {
+    error.AddPlace(place);
+    throw;
+  }
+}
+
 }  // namespace platform

@@ -51,3 +51,11 @@ TEST(RuntimeErrorPlace, OuterCallersPrependTheirPlace) {
   EXPECT_EQ(platform::KindName(e.Kind()), "invalid-argument");
   EXPECT_STREQ(e.what(), "invalid argument");
 }
+
+TEST(CheckedArithmetic, SinglePrecisionForTheSurface) {
+  EXPECT_EQ(platform::ToSingle(2.0544479651940457), 2.054448f);
+  EXPECT_EQ(platform::ToSingle(-3.4e38), -3.4e38f);
+  EXPECT_EQ(platform::ToSingle(1e-50), 0.0f);
+  EXPECT_EQ(KindOf([] { platform::ToSingle(3.5e38); }), ErrorKind::Overflow);
+  EXPECT_EQ(KindOf([] { platform::ToSingle(-1e300); }), ErrorKind::Overflow);
+}

@@ -1,0 +1,81 @@
+// The slip-line iteration: the direction at which the pressures behind the
+// transmitted shocks C and D agree, by a correction relative to the mean pressure.
+
+#include <string>
+
+#include "calc/balance.h"
+#include "calc/form1_procedures.h"
+#include "calc/oblique_shock.h"
+#include "diagram/colours.h"
+#include "diagram/diagram.h"
+#include "platform/number_text.h"
+#include "platform/real.h"
+#include "platform/rounding.h"
+
+namespace calc {
+
+using platform::Real;
+using platform::Round;
+
+namespace {
+
+std::string SlipLineLogLine(const CalcState& s, char separator) {
+  const auto text = [separator](double x) { return platform::NumberToText(x, separator); };
+  return "Fi= " + text(Round(s.Fi, 2)) + "   TetaC= " + text(Round(s.TetaC, 2)) +
+         " BetaC= " + text(s.BetaC) + " M4= " + text(Round(s.M4, 3)) +
+         " p4= " + text(Round(s.p4, 3)) + "   TetaD= " + text(Round(s.TetaD, 2)) +
+         " BetaD= " + text(s.BetaD) + " M5= " + text(Round(s.M5, 3)) +
+         " p5= " + text(Round(s.p5, 3));
+}
+
+}  // namespace
+
+void Form1Procedures::iterasyon(double TetaA, double TetaB, double M2, double M3, double p2,
+                                double p3) {
+  CalcState& s = state_;
+  const Real degToRad = s.DegToRad;
+  // Region 2 flows at +TetaA, region 3 at -TetaB; start half way.
+  Real phi = (Real(TetaA) + TetaB) / 2;
+
+  controls_.List1.Clear();
+  for (int n = 1; n <= kSlipLineStepLimit; ++n) {
+    try {
+      // Shock C turns region 2 onto the slip line, shock D region 3; both
+      // deflections count positive when the shock compresses.
+      const Real tetaC = Real(TetaA) - phi;
+      const Real tetaD = phi + TetaB;
+      double betaC = 0.0;
+      double betaD = 0.0;
+      platform::AtPlace("shock C", [&] {
+        Beta_için_iterasyon(controls_.messages, M2, p2, tetaC.value(), betaC, s.M4, s.p4);
+      });
+      platform::AtPlace("shock D", [&] {
+        Beta_için_iterasyon(controls_.messages, M3, p3, tetaD.value(), betaD, s.M5, s.p5);
+      });
+
+      s.Fi = Round((phi / degToRad).value(), 2);
+      s.TetaC = Round((tetaC / degToRad).value(), 2);
+      s.TetaD = Round((tetaD / degToRad).value(), 2);
+      s.BetaC = Round((Real(betaC) / degToRad).value(), 2);
+      s.BetaD = Round((Real(betaD) / degToRad).value(), 2);
+      controls_.List1.AddItem(SlipLineLogLine(s, controls_.decimal_separator));
+
+      if (PressuresBalance(s.p4, s.p5, s.p1)) break;
+
+      // Move the direction by the relative pressure difference: a higher p4
+      // wants a weaker shock C, so phi grows (for positive phi).
+      const Real dp = Real(s.p4) - s.p5;
+      const Real mean = (Real(s.p4) + s.p5) / 2;
+      phi = phi + (phi * dp) / mean;
+    } catch (platform::RuntimeError& error) {
+      error.AddPlace("slip-line step " + std::to_string(n));
+      throw;
+    }
+  }
+
+  s.Fi = (phi / degToRad).value();
+  platform::AtPlace("solution marker",
+                    [&] { diagram::DrawMarker(controls_.Picture1, s.Fi, s.p4, diagram::kRed); });
+}
+
+}  // namespace calc

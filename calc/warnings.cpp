@@ -1,0 +1,66 @@
+#include "calc/warnings.h"
+
+#include <string_view>
+
+#include "platform/number_text.h"
+#include "platform/rounding.h"
+
+namespace calc {
+
+std::string UnbalancedWarning(const CalcState& state, char separator) {
+  const auto text = [separator](double x, int places) {
+    return platform::NumberToText(platform::Round(x, places), separator);
+  };
+  return "The slip-line search did not balance the pressures in 100 steps: p4 = " +
+         text(state.p4, 3) + " and p5 = " + text(state.p5, 3) +
+         " still differ. The direction Fi = " + text(state.Fi, 2) +
+         " and the states of regions 4 and 5 shown are not a solution.";
+}
+
+namespace {
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
+bool EndsWith(std::string_view text, std::string_view suffix) {
+  return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+std::string_view Meaning(const platform::RuntimeError& error) {
+  using platform::ErrorKind;
+  const std::string_view where = error.Where();
+  if (error.Kind() == ErrorKind::Overflow) {
+    return "A value grew beyond the range of numbers: an input is far too large.";
+  }
+  if (StartsWith(where, "shock A") || StartsWith(where, "shock B")) {
+    return "There is no attached oblique shock for this deflection: the Mach number must be "
+           "above 1, and the deflection must lie between the largest one an attached shock "
+           "can give at this Mach number and a small negative limit.";
+  }
+  if (StartsWith(where, "polar of region 1")) {
+    return "No shock polar can start from the free stream: its Mach number must be above 1.";
+  }
+  if (StartsWith(where, "polar of region")) {
+    return "The flow behind this incident shock is not supersonic, so no further shock can "
+           "start from it.";
+  }
+  if (StartsWith(where, "slip-line") && (EndsWith(where, "shock C") || EndsWith(where, "shock D"))) {
+    return "The transmitted shock has no attached solution for the deflection this step asked "
+           "for: the slip-line search ran away from the balance.";
+  }
+  return "The calculation has no defined result for these inputs.";
+}
+
+}  // namespace
+
+std::string DescribeFailure(const platform::RuntimeError& error) {
+  std::string text = "The calculation stopped with the error \"";
+  text += platform::KindWords(error.Kind());
+  text += "\"";
+  if (!error.Where().empty()) text += " at " + error.Where();
+  text += ". ";
+  text += Meaning(error);
+  return text;
+}
+
+}  // namespace calc

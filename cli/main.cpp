@@ -1,0 +1,97 @@
+// shocks-cli: one whole calculation without a window.
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "cli/atomic_file.h"
+#include "cli/options.h"
+#include "cli/raster_export.h"
+#include "cli/report_output.h"
+#include "cli/run.h"
+#include "diagram/svg_surface.h"
+
+namespace {
+
+// Hands the whole command to the twin that can draw PNG pictures.
+int RunRasterTwin(char* argv[]) {
+  std::string self(4096, '\0');
+  const ssize_t length = ::readlink("/proc/self/exe", self.data(), self.size() - 1);
+  if (length > 0) {
+    self.resize(static_cast<std::size_t>(length));
+    const std::string twin = self.substr(0, self.rfind('/') + 1) + "shocks-cli-raster";
+    ::execv(twin.c_str(), argv);
+    std::cerr << "shocks-cli: PNG export needs " << twin << ": " << std::strerror(errno) << "\n";
+  } else {
+    std::cerr << "shocks-cli: PNG export needs shocks-cli-raster beside this program\n";
+  }
+  return 1;
+}
+
+// Writes the asked pictures; false after telling why one could not be written.
+bool ExportPictures(const cli::RunReport& report, const cli::ExportRequest& request) {
+  bool written = true;
+  try {
+    if (!request.svg_path.empty()) {
+      diagram::SvgSurface svg(request.width, request.height, request.scale);
+      report.drawing.ReplayOnto(svg);
+      cli::WriteFileAtomically(request.svg_path, svg.Document());
+    }
+  } catch (const std::exception& error) {
+    std::cerr << "shocks-cli: SVG picture: " << error.what() << "\n";
+    written = false;
+  }
+  try {
+    if (!request.png_path.empty()) {
+      cli::WriteFileAtomically(request.png_path, cli::EncodePng(report.drawing, request));
+    }
+  } catch (const std::exception& error) {
+    std::cerr << "shocks-cli: PNG picture: " << error.what() << "\n";
+    written = false;
+  }
+  return written;
+}
+
+int Run(const cli::Options& options) {
+  const calc::SlipLineSearch search = options.method == cli::Method::Iteras
+                                          ? calc::SlipLineSearch::Iteras
+                                          : calc::SlipLineSearch::Iterasyon;
+  const cli::RunReport report = cli::RunCalculation(options.inputs, search);
+  if (options.format == cli::Format::Json) {
+    std::cout << cli::ReportToJson(report, options.drawing);
+  } else {
+    std::cout << cli::ReportToText(report);
+  }
+  std::cout.flush();
+  const bool pictures_written = ExportPictures(report, options.export_request);
+  return report.error || !pictures_written ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const cli::ParsedCommand command = cli::ParseCommandLine(args);
+  if (const auto* options = std::get_if<cli::Options>(&command)) {
+    if (!options->export_request.png_path.empty() && !cli::HasRasterExport()) {
+      return RunRasterTwin(argv);
+    }
+    return Run(*options);
+  }
+  if (std::holds_alternative<cli::ShowHelp>(command)) {
+    std::cout << cli::kUsage;
+    return 0;
+  }
+  if (std::holds_alternative<cli::ShowVersion>(command)) {
+    std::cout << "1.00\n";
+    return 0;
+  }
+  std::cerr << "shocks-cli: " << std::get<cli::UsageError>(command).message << "\n\n"
+            << cli::kUsage;
+  return 2;
+}

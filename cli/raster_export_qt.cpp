@@ -1,0 +1,64 @@
+#include <QBuffer>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+
+#include "cli/raster_export.h"
+#include "diagram/axis_letters.h"
+#include "render/raster_surface.h"
+
+namespace cli {
+
+namespace {
+
+// Qt's notes about the missing desktop session are no concern of a picture
+// written from the command line; real failures still show.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+}  // namespace
+
+bool HasRasterExport() { return true; }
+
+std::string EncodePng(const diagram::RecordingSurface& drawing, const ExportRequest& request) {
+  // Letters need Qt's font database, which needs an application object; no
+  // display is needed to draw into an image.
+  std::unique_ptr<QGuiApplication> app;
+  if (QGuiApplication::instance() == nullptr) {
+    qInstallMessageHandler(QuietMessages);
+    static int argc = 3;
+    static char name[] = "shocks-cli-raster";
+    static char platform_option[] = "-platform";
+    static char offscreen[] = "offscreen";
+    static char* argv[] = {name, platform_option, offscreen, nullptr};
+    app = std::make_unique<QGuiApplication>(argc, argv);
+  }
+
+  render::RasterSurface surface(QSize(request.width, request.height), request.scale);
+  drawing.ReplayOnto(surface);
+  QImage image = surface.Image();
+  {
+    QPainter painter(&image);
+    QFont font = painter.font();
+    font.setPixelSize(static_cast<int>(diagram::kAxisLetterPixels));
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    for (const diagram::AxisLetter& letter : diagram::kAxisLetters) {
+      const QPointF baseline(letter.left * request.width + 1,
+                             letter.top * request.height + diagram::kAxisLetterPixels);
+      painter.drawText(baseline, QString::fromUtf8(letter.text));
+    }
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) throw std::runtime_error("the PNG picture could not be encoded");
+  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+}  // namespace cli

@@ -1,0 +1,70 @@
+#include "cli/run.h"
+
+#include "calc/warnings.h"
+#include "platform/memory_controls.h"
+
+namespace cli {
+
+namespace {
+
+// A result field that notes each write, so the report lists exactly the
+// fields a calculation reached, in the order it wrote them.
+class ResultBox : public platform::TextBox {
+ public:
+  ResultBox(std::string name, RunReport& report) : name_(std::move(name)), report_(report) {}
+  std::string Text() const override { return text_; }
+  void SetText(const std::string& text) override {
+    text_ = text;
+    report_.results.emplace_back(name_, text);
+  }
+
+ private:
+  std::string name_;
+  std::string text_;
+  RunReport& report_;
+};
+
+// Prompts that nobody can answer here are kept, and the run goes on.
+class CollectingBox : public platform::MessageBox {
+ public:
+  explicit CollectingBox(std::vector<std::string>& into) : into_(into) {}
+  void Show(const std::string& prompt) override { into_.push_back(prompt); }
+
+ private:
+  std::vector<std::string>& into_;
+};
+
+}  // namespace
+
+RunReport RunCalculation(const InputTexts& inputs, calc::SlipLineSearch search) {
+  RunReport report;
+  platform::MemoryTextBox m1(inputs.M1), p1(inputs.p1), tetaA(inputs.TetaA), tetaB(inputs.TetaB);
+  ResultBox betaA("Text_BetaA", report), m2("Text_M2", report), p2("Text_p2", report),
+      betaB("Text_BetaB", report), m3("Text_M3", report), p3("Text_p3", report),
+      fi("Text_Fi", report), tetaC("Text_TetaC", report), betaC("Text_BetaC", report),
+      m4("Text_M4", report), p4("Text_p4", report), tetaD("Text_TetaD", report),
+      betaD("Text_BetaD", report), m5("Text_M5", report), p5("Text_p5", report);
+  platform::MemoryListBox list;
+  CollectingBox messages(report.messages);
+  CollectingBox warnings(report.warnings);
+
+  const calc::Form1Controls controls{
+      {m1, p1, tetaA, tetaB},
+      {betaA, m2, p2, betaB, m3, p3, fi, tetaC, betaC, m4, p4, tetaD, betaD, m5, p5},
+      list,
+      report.drawing,
+      messages,
+      warnings,
+      '.'};
+  calc::Form1Procedures form(controls);
+  form.Form_Load();
+  try {
+    form.hesapla(search);
+  } catch (const platform::RuntimeError& error) {
+    report.error = Failure{error.Kind(), error.Where(), calc::DescribeFailure(error)};
+  }
+  report.log = list.items;
+  return report;
+}
+
+}  // namespace cli

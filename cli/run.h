@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "calc/form1_procedures.h"
+#include "diagram/recording_surface.h"
+#include "platform/runtime_error.h"
+
+namespace cli {
+
+// The four input texts, taken verbatim as the window's input fields would hold them.
+struct InputTexts {
+  std::string M1 = "3";
+  std::string p1 = "1";
+  std::string TetaA = "10";
+  std::string TetaB = "5";
+};
+
+struct Failure {
+  platform::ErrorKind kind;
+  std::string where;
+  std::string description;  // for a person
+};
+
+// Everything one headless calculation showed.
+struct RunReport {
+  std::vector<std::pair<std::string, std::string>> results;  // control name, text; in write order
+  std::vector<std::string> log;
+  std::vector<std::string> messages;  // the solver's, in order
+  std::vector<std::string> warnings;
+  std::optional<Failure> error;
+  diagram::RecordingSurface drawing;
+};
+
+// Runs the Calculate procedure on fresh controls, as one press of Calculate
+// in a window just started, with "." as the decimal separator.
+RunReport RunCalculation(const InputTexts& inputs, calc::SlipLineSearch search);
+
+}  // namespace cli

@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "cli/options.h"
+
+namespace {
+
+cli::ParsedCommand Parse(std::vector<std::string> args) { return cli::ParseCommandLine(args); }
+
+}  // namespace
+
+TEST(CliOptions, DefaultsAreTheWindowsStartTexts) {
+  const auto parsed = Parse({});
+  const auto* options = std::get_if<cli::Options>(&parsed);
+  ASSERT_NE(options, nullptr);
+  EXPECT_EQ(options->inputs.M1, "3");
+  EXPECT_EQ(options->inputs.p1, "1");
+  EXPECT_EQ(options->inputs.TetaA, "10");
+  EXPECT_EQ(options->inputs.TetaB, "5");
+  EXPECT_EQ(options->method, cli::Method::Iterasyon);
+  EXPECT_EQ(options->format, cli::Format::Text);
+  EXPECT_FALSE(options->drawing);
+}
+
+TEST(CliOptions, InputTextsAreTakenVerbatim) {
+  const auto parsed = Parse({"--M1", " 3,5", "--TetaB=-5", "--TetaA", "-12", "--p1=", "--method",
+                             "iteras", "--format=json", "--drawing"});
+  const auto* options = std::get_if<cli::Options>(&parsed);
+  ASSERT_NE(options, nullptr);
+  EXPECT_EQ(options->inputs.M1, " 3,5");
+  EXPECT_EQ(options->inputs.TetaB, "-5");
+  EXPECT_EQ(options->inputs.TetaA, "-12");
+  EXPECT_EQ(options->inputs.p1, "");
+  EXPECT_EQ(options->method, cli::Method::Iteras);
+  EXPECT_EQ(options->format, cli::Format::Json);
+  EXPECT_TRUE(options->drawing);
+
+  const auto odd = Parse({"--TetaA", "1\n0", "--TetaB", "--help"});
+  ASSERT_TRUE(std::holds_alternative<cli::Options>(odd)) << "a value may look like an option";
+  EXPECT_EQ(std::get<cli::Options>(odd).inputs.TetaA, "1\n0");
+  EXPECT_EQ(std::get<cli::Options>(odd).inputs.TetaB, "--help");
+}
+
+TEST(CliOptions, HelpVersionAndUsageErrors) {
+  EXPECT_TRUE(std::holds_alternative<cli::ShowHelp>(Parse({"--help"})));
+  EXPECT_TRUE(std::holds_alternative<cli::ShowVersion>(Parse({"--version"})));
+  EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--M1"})));
+  EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--method", "newton"})));
+  EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--format"})));
+  EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--drawing=yes"})));
+  EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"3"})));
+}

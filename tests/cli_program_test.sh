@@ -1,0 +1,54 @@
+#!/bin/sh
+# The command-line programs as a user runs them: output, exit status, pictures.
+# Usage: cli_program_test.sh BUILD_DIR
+set -u
+cli="$1/cli/shocks-cli"
+work=$(mktemp -d)
+trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+failures=0
+check() {  # check DESCRIPTION COMMAND...
+  description=$1
+  shift
+  if "$@"; then echo "ok: $description"; else echo "FAILED: $description"; failures=$((failures + 1)); fi
+}
+
+"$cli" --format json > "$work/default.json"
+check "default run exits 0" test $? -eq 0
+for text in '"Text_BetaA": "27.38"' '"Text_p3": "1.454"' '"Text_Fi": "4.98"' '"Text_BetaD": "29.36"' \
+            '"Text_p5": "2.84"' '"error": null'; do
+  check "default JSON has $text" grep -qF "$text" "$work/default.json"
+done
+
+"$cli" --TetaA 10 --TetaB=10 --format json > "$work/failed.json"
+check "failed calculation exits 1" test $? -eq 1
+check "failure names its kind" grep -qF '"kind": "invalid-argument"' "$work/failed.json"
+
+"$cli" --M1 > /dev/null 2>&1
+check "bad usage exits 2" test $? -eq 2
+check "version is 1.00" test "$("$cli" --version)" = "1.00"
+
+for m1 in '' 'abc' '1e400' '-3' '0.5' '1' '1e200' ' 3 , 5'; do
+  "$cli" --M1 "$m1" --format json > "$work/odd.json" 2>&1
+  status=$?
+  check "M1 '$m1' ends in 0 or 1" test $status -le 1
+  check "M1 '$m1' shows no nan or inf" sh -c "! grep -qiE 'nan|inf[^o]' '$work/odd.json'"
+done
+
+"$cli" --svg "$work/d.svg" --png "$work/d.png" --scale 2 > /dev/null
+check "pictures written, exit 0" test $? -eq 0
+check "SVG is an SVG document" grep -q '<svg xmlns' "$work/d.svg"
+check "PNG has the PNG signature" sh -c "head -c 8 '$work/d.png' | od -An -c | grep -q 'P   N   G'"
+
+mkdir "$work/locked"
+chmod a-w "$work/locked"
+if [ "$(id -u)" -ne 0 ]; then
+  "$cli" --svg "$work/locked/d.svg" > /dev/null 2>&1
+  check "unwritable folder exits 1" test $? -eq 1
+  check "unwritable folder holds no file" test -z "$(ls -A "$work/locked")"
+fi
+"$cli" --png "$work/missing/d.png" > /dev/null 2>&1
+check "missing folder exits 1" test $? -eq 1
+check "missing folder was not made" test ! -e "$work/missing"
+
+echo "$failures failed"
+test "$failures" -eq 0

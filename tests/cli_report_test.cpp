@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cli/report_output.h"
+#include "cli/run.h"
+
+namespace {
+
+cli::RunReport Calculate(const std::string& m1, const std::string& p1, const std::string& tetaA,
+                   const std::string& tetaB,
+                   calc::SlipLineSearch search = calc::SlipLineSearch::Iterasyon) {
+  return cli::RunCalculation(cli::InputTexts{m1, p1, tetaA, tetaB}, search);
+}
+
+}  // namespace
+
+TEST(CliReport, DefaultRunAsJson) {
+  const std::string json = cli::ReportToJson(Calculate("3", "1", "10", "5"), false);
+  EXPECT_NE(json.find("\"results\": {\n"
+                      "    \"Text_BetaA\": \"27.38\",\n"
+                      "    \"Text_M2\": \"2.505\",\n"
+                      "    \"Text_p2\": \"2.054\",\n"
+                      "    \"Text_BetaB\": \"23.13\",\n"
+                      "    \"Text_M3\": \"2.75\",\n"
+                      "    \"Text_p3\": \"1.454\",\n"
+                      "    \"Text_Fi\": \"4.98\",\n"
+                      "    \"Text_TetaC\": \"5.02\",\n"
+                      "    \"Text_BetaC\": \"27.39\",\n"
+                      "    \"Text_M4\": \"2.295\",\n"
+                      "    \"Text_p4\": \"2.84\",\n"
+                      "    \"Text_TetaD\": \"9.98\",\n"
+                      "    \"Text_BetaD\": \"29.36\",\n"
+                      "    \"Text_M5\": \"2.299\",\n"
+                      "    \"Text_p5\": \"2.84\"\n"
+                      "  },"),
+            std::string::npos)
+      << json;
+  EXPECT_NE(json.find("\"log\": [\n    \"Fi= 7.5   TetaC= 2.5 BetaC= 25.38"), std::string::npos);
+  EXPECT_NE(json.find("\"messages\": [],\n  \"warnings\": [],\n  \"error\": null\n}"),
+            std::string::npos)
+      << json;
+  EXPECT_EQ(json.find("\"drawing\""), std::string::npos);
+}
+
+TEST(CliReport, FailedRunNamesKindAndPlace) {
+  const cli::RunReport report = Calculate("3", "1", "10", "10");
+  ASSERT_TRUE(report.error.has_value());
+  EXPECT_EQ(report.results.size(), 6u) << "only rows 1 to 6 were written";
+  EXPECT_EQ(report.log.size(), 21u);
+  const std::string json = cli::ReportToJson(report, false);
+  EXPECT_NE(json.find("\"error\": {\"kind\": \"invalid-argument\", \"where\": \"slip-line step 22, "
+                      "shock C\""),
+            std::string::npos)
+      << json;
+}
+
+TEST(CliReport, MessagesAndWarningsAreReported) {
+  const cli::RunReport near_detachment = Calculate("3", "1", "33.7", "5");
+  EXPECT_FALSE(near_detachment.messages.empty());
+  EXPECT_EQ(near_detachment.messages[0], "iterasyon 20 adımda yakınsamadı");
+
+  const cli::RunReport unbalanced = Calculate("3", "1", "5", "10");
+  EXPECT_FALSE(unbalanced.error.has_value());
+  ASSERT_EQ(unbalanced.warnings.size(), 1u);
+  const std::string text = cli::ReportToText(unbalanced);
+  EXPECT_NE(text.find("Warning: The slip-line search did not balance"), std::string::npos);
+}
+
+TEST(CliReport, DrawingRoundTripsEveryFloat) {
+  const cli::RunReport report = Calculate("3", "1", "10", "5");
+  const std::string json = cli::ReportToJson(report, true);
+  EXPECT_NE(json.find("\"drawing\": [\n    [\"Scale\", -50, 16.372663, 50, -2.7287772],\n"
+                      "    [\"Cls\"],\n"
+                      "    [\"Line\", -40, 0, 40, 0, 5],\n"
+                      "    [\"Line\", 0, 0, 0, 13.643887, 5],\n"
+                      "    [\"PSet\", 0, 1, 16711680],"),
+            std::string::npos)
+      << json.substr(0, 800);
+  EXPECT_NE(json.find("[\"Circle\", 10, 2.054448, 0.7, 16711680]"), std::string::npos);
+}
+
+TEST(CliReport, TextTableListsEveryRow) {
+  const std::string text = cli::ReportToText(Calculate("0", "1", "10", "5"));
+  EXPECT_NE(text.find("Beta-A   = (not reached)"), std::string::npos) << text;
+  EXPECT_NE(text.find("Error: The calculation stopped with the error \"division by zero\" at "
+                      "shock A."),
+            std::string::npos)
+      << text;
+}
+
+TEST(CliReport, JsonEscapesControlCharacters) {
+  cli::RunReport report;
+  report.log = {"a\"b\\c\n\x01"};
+  const std::string json = cli::ReportToJson(report, false);
+  EXPECT_NE(json.find(R"("log": [
+    "a\"b\\c\n\u0001"
+  ])"), std::string::npos) << json;
+}

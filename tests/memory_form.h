@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+#include "calc/form1_procedures.h"
+#include "diagram/recording_surface.h"
+#include "platform/memory_controls.h"
+
+// The main window's procedures on memory controls, as just started: start
+// texts in the fields and the constants filled.
+struct MemoryForm {
+  MemoryForm() { form.Form_Load(); }
+
+  void SetInputs(const std::string& m1, const std::string& p1, const std::string& tetaA,
+                 const std::string& tetaB) {
+    Text_M1.SetText(m1);
+    Text_p1.SetText(p1);
+    Text_TetaA.SetText(tetaA);
+    Text_TetaB.SetText(tetaB);
+  }
+
+  // Degrees to radians the way the Calculate procedure converts them.
+  double Rad(double degrees) const { return degrees * form.State().DegToRad; }
+
+  platform::MemoryTextBox Text_M1{"3"}, Text_p1{"1"}, Text_TetaA{"10"}, Text_TetaB{"5"};
+  platform::MemoryTextBox Text_BetaA{"0"}, Text_M2{"0"}, Text_p2{"0"}, Text_BetaB{"0"},
+      Text_M3{"0"}, Text_p3{"0"}, Text_Fi, Text_TetaC, Text_BetaC{"0"}, Text_M4{"0"},
+      Text_p4{"0"}, Text_TetaD, Text_BetaD{"0"}, Text_M5{"0"}, Text_p5{"0"};
+  platform::MemoryListBox List1;
+  diagram::RecordingSurface Picture1;
+  platform::MemoryMessageBox messages;
+  platform::MemoryMessageBox warnings;
+  calc::Form1Controls controls{
+      {Text_M1, Text_p1, Text_TetaA, Text_TetaB},
+      {Text_BetaA, Text_M2, Text_p2, Text_BetaB, Text_M3, Text_p3, Text_Fi, Text_TetaC,
+       Text_BetaC, Text_M4, Text_p4, Text_TetaD, Text_BetaD, Text_M5, Text_p5},
+      List1,
+      Picture1,
+      messages,
+      warnings,
+      '.'};
+  calc::Form1Procedures form{controls};
+};
