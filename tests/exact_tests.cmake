@@ -1,1 +1,5 @@
 # Tests of this area are added here with shocks_add_test.
+shocks_add_test(exact_test
+  exact_shock_test.cpp
+  exact_interaction_test.cpp
+)

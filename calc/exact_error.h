@@ -1,0 +1,40 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace exact {
+
+// Why an exact calculation gave no result.
+enum class ErrorKind {
+  InvalidInput,           // a Mach number of 1 or below, a negative deflection, a non-finite number
+  Detached,               // the deflection asked exceeds the largest an attached shock can give
+  NoRegularIntersection,  // the polars of regions 2 and 3 do not cross where both shocks are attached
+  NotConverged,           // the root search used up its budget (a defect, never expected)
+};
+
+// Stable machine name: "invalid-input", "detached", "no-regular-intersection", "not-converged".
+std::string_view KindName(ErrorKind kind);
+
+// The one exception of the exact mode. what() is a sentence for a person with
+// the numbers that decided it; Kind() tells a program which case it was.
+class Error : public std::runtime_error {
+ public:
+  Error(ErrorKind kind, const std::string& message);
+  ErrorKind Kind() const { return kind_; }
+  std::string_view KindName() const { return exact::KindName(kind_); }
+
+ private:
+  ErrorKind kind_;
+};
+
+// x with exactly `decimals` places and '.' as separator, whatever the locale,
+// so that messages read the same everywhere.
+std::string FixedText(double x, int decimals);
+// x rounded to `significant` digits, '.' as separator, exponent only when needed.
+std::string ShortText(double x, int significant);
+// x in the fewest digits that read back to the same double, '.' as separator.
+std::string NumberText(double x);
+
+}  // namespace exact

@@ -1,0 +1,216 @@
+#include "calc/exact_interaction.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+#include <string>
+
+#include "calc/exact_root.h"
+
+namespace exact {
+
+namespace {
+
+constexpr double kDegree = std::numbers::pi / 180.0;
+
+// The slip-line direction to a relative 1e-12; the absolute part (far below
+// any angle that matters) lets a balance at Fi = 0 end as well.
+constexpr Tolerance kFiTolerance{1e-12, 1e-15};
+// Only a crossing at the very end of a polar needs more: Fi to its last digits.
+constexpr Tolerance kFiLastDigits{4 * std::numeric_limits<double>::epsilon(),
+                                  std::numeric_limits<double>::min()};
+constexpr int kEvaluationBudget = 100;
+// The pressures a converged Fi leaves on the two sides agree to this, relative...
+constexpr double kPressureDigits = 1e-12;
+// ...except at the very end of a polar, where p grows as the square root of the
+// distance to detachment and one rounding of Fi moves it by up to ~1e-8. A
+// larger difference is no balance, and no result.
+constexpr double kBalanceTolerance = 1e-7;
+
+std::string Degrees(double radians) { return FixedText(radians / kDegree, 2) + "\u00b0"; }
+std::string Mach(double M) { return FixedText(M, 3); }
+std::string Pressure(double p) { return ShortText(p, 6); }
+
+[[noreturn]] void Fail(ErrorKind kind, const std::string& message) { throw Error(kind, message); }
+
+void RequireDeflection(double teta_deg, const char* name) {
+  if (!std::isfinite(teta_deg)) Fail(ErrorKind::InvalidInput, std::string(name) + " is not a finite number");
+  if (teta_deg < 0.0) {
+    Fail(ErrorKind::InvalidInput,
+         std::string(name) + " = " + FixedText(teta_deg, 2) +
+             "\u00b0 is negative: the incident shocks turn the flow towards each other, each by "
+             "a positive angle");
+  }
+}
+
+// An incident shock from the free stream; detachment names the shock.
+ShockSolution Incident(const ShockPolar& free_stream, double teta, const char* shock) {
+  try {
+    return free_stream.Weak(teta);
+  } catch (const Error& error) {
+    throw Error(error.Kind(), std::string("shock ") + shock + ": " + error.what());
+  }
+}
+
+// Behind a shock too strong for a supersonic exit no further shock can stand.
+void RequireSupersonic(double M, const char* region, const char* shock, const char* next) {
+  if (!(M > 1.0)) {
+    Fail(ErrorKind::NoRegularIntersection,
+         std::string("no regular intersection: the flow behind shock ") + shock + " is subsonic (M" +
+             region + " = " + Mach(M) + "), so no shock " + next + " can stand in region " + region);
+  }
+}
+
+RegionLimits Limits(const ShockPolar& polar) {
+  return {polar.MaxDeflection().theta / kDegree, polar.MaxDeflection().beta / kDegree,
+          polar.SonicDeflection() / kDegree};
+}
+
+}  // namespace
+
+Interaction SolveInteraction(double M1, double p1, double TetaA, double TetaB, double gamma) {
+  if (!std::isfinite(M1)) Fail(ErrorKind::InvalidInput, "M1 is not a finite number");
+  if (!(M1 > 1.0)) {
+    Fail(ErrorKind::InvalidInput, "M1 = " + Mach(M1) + " is not supersonic: oblique shocks need M1 > 1");
+  }
+  // Beyond this the pressure ratios of two shocks in a row leave the range of a double.
+  if (M1 > 1e50) Fail(ErrorKind::InvalidInput, "M1 above 1e50 is out of range");
+  if (!std::isfinite(p1) || !(p1 > 0.0)) {
+    Fail(ErrorKind::InvalidInput, "p1 = " + NumberText(p1) + " is not a positive pressure");
+  }
+  RequireDeflection(TetaA, "TetaA");
+  RequireDeflection(TetaB, "TetaB");
+
+  const double ta = TetaA * kDegree;
+  const double tb = TetaB * kDegree;
+  const ShockPolar polar1(M1, gamma);
+  const ShockSolution A = Incident(polar1, ta, "A");
+  const ShockSolution B = Incident(polar1, tb, "B");
+  RequireSupersonic(A.M2, "2", "A", "C");
+  RequireSupersonic(B.M2, "3", "B", "D");
+
+  // Pressures relative to p1 until the end: the pattern scales with p1.
+  const double r2 = A.pressure_ratio;
+  const double r3 = B.pressure_ratio;
+  const ShockPolar polar2(A.M2, gamma);
+  const ShockPolar polar3(B.M2, gamma);
+  const double max2 = polar2.MaxDeflection().theta;
+  const double max3 = polar3.MaxDeflection().theta;
+
+  // Shock C turns region 2 by TetaA - Fi and shock D turns region 3 by
+  // TetaB + Fi. Both must compress and stay attached, which leaves Fi in
+  //   [max(-TetaB, TetaA - max2), min(TetaA, max3 - TetaB)].
+  const double lo = std::max(-tb, ta - max2);
+  const double hi = std::min(ta, max3 - tb);
+  if (lo > hi) {
+    Fail(ErrorKind::NoRegularIntersection,
+         "no regular intersection: shocks C and D together turn the flow back by at most " +
+             Degrees(max2) + " + " + Degrees(max3) + " (detachment at M2 = " + Mach(A.M2) +
+             " and M3 = " + Mach(B.M2) + "), less than TetaA + TetaB = " + Degrees(ta + tb));
+  }
+  // At the ends of the range a deflection may come out a rounding beyond its
+  // limit or below zero; it belongs to the limit.
+  const auto deflection_C = [&](double fi) { return std::clamp(ta - fi, 0.0, max2); };
+  const auto deflection_D = [&](double fi) { return std::clamp(tb + fi, 0.0, max3); };
+  const auto p4_of = [&](double fi) { return r2 * polar2.WeakPressureRatio(deflection_C(fi)); };
+  const auto p5_of = [&](double fi) { return r3 * polar3.WeakPressureRatio(deflection_D(fi)); };
+  // p4 falls and p5 rises with Fi along the weak branches, so the balance
+  // falls monotonically and has at most one root in the range.
+  const auto balance = [&](double fi) { return p4_of(fi) - p5_of(fi); };
+
+  const double p4_lo = p4_of(lo), p5_lo = p5_of(lo);
+  const double p4_hi = p4_of(hi), p5_hi = p5_of(hi);
+  // Two routes to the same pressure (a wave of zero strength at an end) may
+  // differ in the last bits; that is a balance, not a sign.
+  const auto same = [](double x, double y) {
+    return std::abs(x - y) <= 8 * std::numeric_limits<double>::epsilon() * std::max(x, y);
+  };
+  double f_lo = same(p4_lo, p5_lo) ? 0.0 : p4_lo - p5_lo;
+  double f_hi = same(p4_hi, p5_hi) ? 0.0 : p4_hi - p5_hi;
+  if (f_lo < 0.0) {
+    // Even the strongest C and the weakest D leave p4 below p5.
+    if (lo > -tb) {
+      Fail(ErrorKind::NoRegularIntersection,
+           "no regular intersection: the region-2 polar ends first: shock C would detach beyond " +
+               Degrees(max2) + " at M2 = " + Mach(A.M2) + " (Fi = " + Degrees(lo) + ") with p4 = " +
+               Pressure(p1 * p4_lo) + " still below p5 = " + Pressure(p1 * p5_lo));
+    }
+    Fail(ErrorKind::NoRegularIntersection,
+         "no regular intersection: with shock D a Mach wave (Fi = " + Degrees(lo) + ") p4 = " +
+             Pressure(p1 * p4_lo) + " is still below p5 = " + Pressure(p1 * p5_lo) +
+             "; a balance would need D to expand");
+  }
+  if (f_hi > 0.0) {
+    // Even the weakest C and the strongest D leave p5 below p4.
+    if (hi < ta) {
+      Fail(ErrorKind::NoRegularIntersection,
+           "no regular intersection: the region-3 polar ends first: shock D would detach beyond " +
+               Degrees(max3) + " at M3 = " + Mach(B.M2) + " (Fi = " + Degrees(hi) + ") with p5 = " +
+               Pressure(p1 * p5_hi) + " still below p4 = " + Pressure(p1 * p4_hi));
+    }
+    Fail(ErrorKind::NoRegularIntersection,
+         "no regular intersection: with shock C a Mach wave (Fi = " + Degrees(hi) + ") p5 = " +
+             Pressure(p1 * p5_hi) + " is still below p4 = " + Pressure(p1 * p4_hi) +
+             "; a balance would need C to expand");
+  }
+
+  RootBracket search =
+      Toms748Solve(balance, lo, hi, f_lo, f_hi, kFiTolerance, kEvaluationBudget - 2);
+  int used = 2 + search.evaluations;
+  // p4 never falls below p4(hi), nor p5 below p5(lo): a floor for the pressure at the balance.
+  const double pressure_floor = std::max(p4_hi, p5_lo);
+  const auto imbalance = [&] { return std::min(std::abs(search.f_lower), std::abs(search.f_upper)); };
+  if (search.converged && imbalance() > kPressureDigits * pressure_floor) {
+    // A crossing at the very end of a polar, where the pressure climbs as the
+    // square root of the distance to detachment: Fi is settled, the pressures
+    // not yet. Narrow the bracket down to neighbouring doubles.
+    search = Toms748Solve(balance, search.lower, search.upper, search.f_lower, search.f_upper,
+                          kFiLastDigits, kEvaluationBudget - used);
+    used += search.evaluations;
+  }
+  if (!search.converged) {
+    Fail(ErrorKind::NotConverged, "slip-line search: Fi not settled within " +
+                                      std::to_string(kEvaluationBudget) + " evaluations, still in [" +
+                                      Degrees(search.lower) + ", " + Degrees(search.upper) + "]");
+  }
+  // The end nearer the balance; + 0.0 turns a direction of -0 into 0.
+  const double fi =
+      (std::abs(search.f_lower) <= std::abs(search.f_upper) ? search.lower : search.upper) + 0.0;
+
+  const double teta_C = deflection_C(fi);
+  const double teta_D = deflection_D(fi);
+  const ShockSolution C = polar2.Weak(teta_C);
+  const ShockSolution D = polar3.Weak(teta_D);
+  const double p4 = p1 * (r2 * C.pressure_ratio);
+  const double p5 = p1 * (r3 * D.pressure_ratio);
+  if (!std::isfinite(p4) || !std::isfinite(p5)) {
+    Fail(ErrorKind::InvalidInput,
+         "p1 = " + NumberText(p1) + " is too large: the pressures behind the shocks overflow");
+  }
+  // A slip line carries one pressure; a Fi that leaves two is no solution.
+  if (std::abs(p4 - p5) > kBalanceTolerance * std::max(p4, p5)) {
+    Fail(ErrorKind::NotConverged, "slip-line search: at Fi = " + NumberText(fi / kDegree) +
+                                      "\u00b0 p4 = " + NumberText(p4) + " and p5 = " + NumberText(p5) +
+                                      " still differ");
+  }
+
+  Interaction out;
+  out.region1 = {M1, p1, 0.0};
+  out.region2 = {A.M2, p1 * r2, TetaA};
+  out.region3 = {B.M2, p1 * r3, 0.0 - TetaB};
+  out.region4 = {C.M2, p4, fi / kDegree};
+  out.region5 = {D.M2, p5, fi / kDegree};
+  out.shockA = {TetaA, A.beta / kDegree};
+  out.shockB = {TetaB, B.beta / kDegree};
+  out.shockC = {teta_C / kDegree, C.beta / kDegree};
+  out.shockD = {teta_D / kDegree, D.beta / kDegree};
+  out.limits1 = Limits(polar1);
+  out.limits2 = Limits(polar2);
+  out.limits3 = Limits(polar3);
+  out.Fi = fi / kDegree;
+  out.evaluations = used;
+  return out;
+}
+
+}  // namespace exact

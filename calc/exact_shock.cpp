@@ -1,0 +1,263 @@
+#include "calc/exact_shock.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace exact {
+
+namespace {
+
+constexpr double kDegree = std::numbers::pi / 180.0;
+
+// Within this fraction of the largest deflection the weak and the strong shock
+// are found about their common limit rather than from the cubic.
+constexpr double kNearLimit = 1e-2;
+
+// The theta-beta-M relation with x = sin^2(beta) and m = 1/M^2:
+//   tan(theta) = 2 cot(beta) (x - m) / (gamma + 1 - 2x + 2m).
+// The denominator stays above gamma - 1 > 0, so the angle is never ambiguous.
+double TanDeflectionOf(double x, double m, double gamma) {
+  const double cot_beta = std::sqrt((1.0 - x) / x);
+  return 2.0 * cot_beta * (x - m) / (gamma + 1.0 - 2.0 * x + 2.0 * m);
+}
+
+[[noreturn]] void Reject(const std::string& what) { throw Error(ErrorKind::InvalidInput, what); }
+
+// Newton steps on the cubic a3 v^3 + a2 v^2 + a1 v + a0 from a close start:
+// two suffice from half the digits, the rest only guard.
+double Refine(double v, double a3, double a2, double a1, double a0) {
+  for (int step = 0; step < 6; ++step) {
+    const double f = ((a3 * v + a2) * v + a1) * v + a0;
+    const double df = (3.0 * a3 * v + 2.0 * a2) * v + a1;
+    if (df == 0.0) break;
+    const double next = v - f / df;
+    const bool settled = std::abs(next - v) <= 1e-15 * std::abs(v);
+    v = next;
+    if (settled) break;
+  }
+  return v;
+}
+
+}  // namespace
+
+std::string DetachedMessage(double theta, double theta_max, double M1) {
+  return "no attached shock: deflection " + FixedText(theta / kDegree, 2) +
+         "\u00b0 exceeds the largest, " + FixedText(theta_max / kDegree, 2) + "\u00b0, at M = " +
+         FixedText(M1, 3);
+}
+
+ShockPolar::ShockPolar(double M1, double gamma) : M1_(M1), gamma_(gamma) {
+  // The messages are built only when a check fails: this runs for every shock.
+  if (!std::isfinite(M1)) Reject("Mach number is not a finite number");
+  if (!(M1 > 1.0)) {
+    Reject("Mach number " + FixedText(M1, 3) + " is not supersonic: an oblique shock needs M > 1");
+  }
+  if (M1 > 1e100) Reject("Mach number above 1e100 is out of range");
+  if (!(std::isfinite(gamma) && gamma > 1.0 && gamma <= 10.0)) {
+    Reject("ratio of specific heats must lie above 1 and at most 10");
+  }
+  m_ = 1.0 / (M1 * M1);
+  cot_mach_ = std::sqrt((1.0 - m_) / m_);
+
+  // d(theta)/d(beta) = 0 gives a quadratic in sin^2(beta) whose larger root is
+  // the shock angle of the largest deflection.
+  const double g = gamma;
+  const double x = ((g + 1.0) / 4.0 - m_ +
+                    std::sqrt((g + 1.0) * ((g + 1.0) / 16.0 + (g - 1.0) / 2.0 * m_ + m_ * m_))) /
+                   g;
+  cot_max_ = std::sqrt((1.0 - x) / x);
+  tan_max_ = TanDeflectionOf(x, m_, g);
+  max_.beta = std::atan2(1.0, cot_max_);
+  max_.theta = std::atan(tan_max_);
+}
+
+double ShockPolar::SonicDeflection() const {
+  // M2 = 1 on the weak branch is again a quadratic in sin^2(beta); its larger root.
+  const double g = gamma_;
+  const double m = m_;
+  const double x =
+      ((g + 1.0) - (3.0 - g) * m +
+       std::sqrt((g + 1.0) * ((g + 1.0) - 2.0 * (3.0 - g) * m + (g + 9.0) * m * m))) /
+      (4.0 * g);
+  return std::atan(TanDeflectionOf(x, m, g));
+}
+
+void ShockPolar::CheckDeflection(double theta) const {
+  if (!std::isfinite(theta)) throw Error(ErrorKind::InvalidInput, "deflection is not a finite number");
+  if (theta < 0.0) {
+    throw Error(ErrorKind::InvalidInput,
+                "deflection " + FixedText(theta / kDegree, 2) +
+                    "\u00b0 is negative: that turn is an expansion, not a shock");
+  }
+  if (theta > max_.theta) throw Error(ErrorKind::Detached, DetachedMessage(theta, max_.theta, M1_));
+}
+
+ShockPolar::SquaredRelation ShockPolar::Squared(double s2, double c2) const {
+  const double g = gamma_;
+  const double m = m_;
+  // The relation squared is a cubic in x = sin^2(beta):
+  //   x^3 + b x^2 + c x + d = 0,
+  //   b = -(1 + 2m) - gamma sin^2(theta)
+  //   c = 2m + m^2 + ((gamma+1)^2/4 + (gamma-1) m) sin^2(theta)
+  //   d = -m^2 cos^2(theta)
+  // An attached deflection gives three real roots: the strong and the weak
+  // shock, and below both the root of the mirrored deflection -theta, which
+  // would be an expansion through a shock and is dropped.
+  const double b = -(1.0 + 2.0 * m) - g * s2;
+  const double c = 2.0 * m + m * m + ((g + 1.0) * (g + 1.0) / 4.0 + (g - 1.0) * m) * s2;
+  const double d = -(m * m) * c2;
+
+  // Trigonometric form for the depressed cubic t^3 + p t + q (x = t - b/3):
+  //   x_k = -b/3 + 2r cos(phi - 2 pi k / 3),  r = sqrt(-p/3),  cos(3 phi) = -q / (2 r^3),
+  // k = 0 the largest root (strong), k = 1 the middle one (weak).
+  const double p = c - b * b / 3.0;
+  const double q = 2.0 * b * b * b / 27.0 - b * c / 3.0 + d;
+  const double r = std::sqrt(std::max(0.0, -p / 3.0));
+  // Where weak and strong merge cos(3 phi) = -1; rounding must not push the
+  // argument out of acos's range.
+  const double cos3phi = r > 0.0 ? std::clamp(-q / (2.0 * r * r * r), -1.0, 1.0) : -1.0;
+  return {-b / 3.0, 2.0 * r, std::acos(cos3phi) / 3.0};
+}
+
+double ShockPolar::SquaredRelation::Weak() const {
+  return shift + amplitude * std::cos(phase - 2.0 * std::numbers::pi / 3.0);
+}
+
+double ShockPolar::SquaredRelation::Strong() const { return shift + amplitude * std::cos(phase); }
+
+ShockPolar::Branches ShockPolar::Solve(double theta, bool strong_too) const {
+  const double g = gamma_;
+  const double m = m_;
+  Branches out{cot_mach_, 0.0, std::sin(theta), std::cos(theta)};
+  if (theta == 0.0) return out;  // the Mach wave and the normal shock
+
+  // The unsquared relation is a cubic in u = cot(beta):
+  //   H(u) = 2m u^3 + tan(theta) A u^2 - 2(1-m) u + tan(theta) B,
+  //   A = gamma + 1 + 2m, B = gamma - 1 + 2m.
+  const double A = g + 1.0 + 2.0 * m;
+  const double B = g - 1.0 + 2.0 * m;
+  const double t = out.sin_theta / out.cos_theta;
+
+  if (max_.theta - theta < kNearLimit * max_.theta) {
+    // Near the largest deflection weak and strong merge into the double root
+    // u* of H at tan(theta_max), and any cubic formula loses half its digits to
+    // that. Written about u* with e = tan(theta_max) - tan(theta), H is
+    //   2m d^3 + H''/2 d^2 - e Q' d - e Q,   Q = A u*^2 + B,
+    // exact, since H(u*) and H'(u*) vanish at theta_max; its two small roots
+    // are the weak (d > 0) and the strong (d < 0) shock, to the last digit.
+    const double e = tan_max_ - t;
+    const double u0 = cot_max_;
+    if (theta >= max_.theta || e <= 0.0) {  // at the largest deflection itself
+      out.weak = out.strong = u0;
+      return out;
+    }
+    const double Q = A * u0 * u0 + B;
+    const double dQ = 2.0 * A * u0;
+    const double half_d2H = 6.0 * m * u0 + t * A;
+    const double root = std::sqrt(e * e * dQ * dQ + 4.0 * half_d2H * e * Q);
+    // The quadratic part gives the starts, each sign in its cancellation-free form.
+    out.weak = u0 + Refine((e * dQ + root) / (2.0 * half_d2H), 2.0 * m, half_d2H, -e * dQ, -e * Q);
+    if (strong_too) {
+      out.strong = u0 + Refine(-2.0 * e * Q / (e * dQ + root), 2.0 * m, half_d2H, -e * dQ, -e * Q);
+    }
+    return out;
+  }
+
+  // Elsewhere the squared relation, a cubic in sin^2(beta), gives both roots in
+  // closed form. It sees the deflection only through sin^2(theta), so for a
+  // small theta it keeps half the digits twice over: its weak root sits close
+  // to the mirrored one, and its strong root is so near sin^2 = 1 that
+  // 1 - sin^2 has lost them. On H the roots are simple, and Newton steps
+  // restore the digits. A step may sharpen a root, never carry it across the
+  // limit or out of the physical range: the weak shock stands between the
+  // Mach angle and the limit, the strong one between the limit and the
+  // normal shock (cot = 0).
+  const SquaredRelation cubic =
+      Squared(out.sin_theta * out.sin_theta, out.cos_theta * out.cos_theta);
+  const double a2 = t * A;
+  const double a1 = -2.0 * (1.0 - m);
+  const double a0 = t * B;
+  const double x_weak = cubic.Weak();
+  out.weak = std::sqrt((1.0 - x_weak) / x_weak);
+  const double weak = Refine(out.weak, 2.0 * m, a2, a1, a0);
+  if (weak > cot_max_) out.weak = std::min(weak, cot_mach_);
+  if (strong_too) {
+    const double x_strong = cubic.Strong();
+    out.strong = std::sqrt(std::max(0.0, 1.0 - x_strong) / x_strong);
+    const double strong = Refine(out.strong, 2.0 * m, a2, a1, a0);
+    if (strong < cot_max_) out.strong = std::max(strong, 0.0);
+  }
+  return out;
+}
+
+double ShockPolar::NormalMachSquared(double u) const {
+  // M1^2 sin^2(beta) with sin^2(beta) = 1 / (1 + cot^2(beta)).
+  return 1.0 / ((1.0 + u * u) * m_);
+}
+
+double ShockPolar::PressureRatio(double u) const {
+  return 1.0 + 2.0 * gamma_ / (gamma_ + 1.0) * (NormalMachSquared(u) - 1.0);
+}
+
+ShockSolution ShockPolar::Behind(double u, double sin_theta, double cos_theta) const {
+  const double g = gamma_;
+  ShockSolution out;
+  out.beta = std::atan2(1.0, u);
+  // Normal-shock relations on the component of the Mach number normal to the shock.
+  const double Mn1_2 = NormalMachSquared(u);
+  const double Mn2_2 = (1.0 + (g - 1.0) / 2.0 * Mn1_2) / (g * Mn1_2 - (g - 1.0) / 2.0);
+  // sin(beta - theta) = sin(beta) (cos(theta) - cot(beta) sin(theta))
+  const double sin_turned = (cos_theta - u * sin_theta) / std::sqrt(1.0 + u * u);
+  out.M2 = std::sqrt(Mn2_2) / sin_turned;
+  out.pressure_ratio = PressureRatio(u);
+  return out;
+}
+
+ShockAngles ShockPolar::Angles(double theta) const {
+  CheckDeflection(theta);
+  const Branches u = Solve(theta, true);
+  return {std::atan2(1.0, u.weak), std::atan2(1.0, u.strong)};
+}
+
+ShockSolution ShockPolar::Weak(double theta) const {
+  CheckDeflection(theta);
+  // The Mach wave exactly: nothing changes across it.
+  if (theta == 0.0) return {std::asin(1.0 / M1_), M1_, 1.0};
+  const Branches u = Solve(theta, false);
+  return Behind(u.weak, u.sin_theta, u.cos_theta);
+}
+
+ShockSolution ShockPolar::Strong(double theta) const {
+  CheckDeflection(theta);
+  const Branches u = Solve(theta, true);
+  return Behind(u.strong, u.sin_theta, u.cos_theta);
+}
+
+double ShockPolar::WeakPressureRatio(double theta) const {
+  CheckDeflection(theta);
+  if (theta == 0.0) return 1.0;
+  // The same arithmetic as Weak(theta).pressure_ratio, to the last bit, so a
+  // pressure balance sees one value whichever way it was reached.
+  return PressureRatio(Solve(theta, false).weak);
+}
+
+ShockSolution WeakShock(double M1, double theta, double gamma) {
+  return ShockPolar(M1, gamma).Weak(theta);
+}
+
+ShockSolution StrongShock(double M1, double theta, double gamma) {
+  return ShockPolar(M1, gamma).Strong(theta);
+}
+
+ShockAngles ShockAnglesFor(double M1, double theta, double gamma) {
+  return ShockPolar(M1, gamma).Angles(theta);
+}
+
+DeflectionLimit MaxDeflection(double M1, double gamma) {
+  return ShockPolar(M1, gamma).MaxDeflection();
+}
+
+double SonicDeflection(double M1, double gamma) { return ShockPolar(M1, gamma).SonicDeflection(); }
+
+}  // namespace exact
