@@ -218,7 +218,7 @@ void Form1::ShowWarning(const std::string& prompt) {
 }
 
 void Form1::ShowFailure(const platform::RuntimeError& error) {
-  ShowModalBox(this, QString::fromStdString(calc::DescribeFailure(error)), /*warning=*/true);
+  ShowModalBox(this, QString::fromStdString(calc::DescribeFailure(error, procedures_->State())), /*warning=*/true);
 }
 
 }  // namespace app

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "calc/exact_interaction.h"
 #include "platform/number_text.h"
 #include "platform/rounding.h"
 
@@ -14,7 +15,23 @@ std::string UnbalancedWarning(const CalcState& state, char separator) {
   return "The slip-line search did not balance the pressures in 100 steps: p4 = " +
          text(state.p4, 3) + " and p5 = " + text(state.p5, 3) +
          " still differ. The direction Fi = " + text(state.Fi, 2) +
-         " and the states of regions 4 and 5 shown are not a solution.";
+         " and the states of regions 4 and 5 shown are not a solution. " +
+         ExactSolutionNote(state, separator);
+}
+
+std::string ExactSolutionNote(const CalcState& state, char separator) {
+  const auto text = [separator](double x, int places) {
+    return platform::NumberToText(platform::Round(x, places), separator);
+  };
+  try {
+    const exact::Interaction exact =
+        exact::SolveInteraction(state.M1, state.p1, state.TetaA, state.TetaB);
+    return "The exact solution is Fi = " + text(exact.Fi, 2) + " with p4 = p5 = " +
+           text(exact.region4.p, 3) + ".";
+  } catch (const exact::Error& error) {
+    // "no regular intersection: ...", "shock A: no attached shock: ..." and the like.
+    return std::string("The exact solve says: ") + error.what() + ".";
+  }
 }
 
 namespace {
@@ -45,21 +62,22 @@ std::string_view Meaning(const platform::RuntimeError& error) {
            "start from it.";
   }
   if (StartsWith(where, "slip-line") && (EndsWith(where, "shock C") || EndsWith(where, "shock D"))) {
-    return "The transmitted shock has no attached solution for the deflection this step asked "
-           "for: the slip-line search ran away from the balance.";
+    return "The transmitted shock has no attached solution for the deflection this step of the "
+           "slip-line search asked for.";
   }
   return "The calculation has no defined result for these inputs.";
 }
 
 }  // namespace
 
-std::string DescribeFailure(const platform::RuntimeError& error) {
+std::string DescribeFailure(const platform::RuntimeError& error, const CalcState& state) {
   std::string text = "The calculation stopped with the error \"";
   text += platform::KindWords(error.Kind());
   text += "\"";
   if (!error.Where().empty()) text += " at " + error.Where();
   text += ". ";
   text += Meaning(error);
+  if (StartsWith(error.Where(), "slip-line")) text += " " + ExactSolutionNote(state);
   return text;
 }
 

@@ -61,7 +61,9 @@ int Run(const cli::Options& options) {
   const calc::SlipLineSearch search = options.method == cli::Method::Iteras
                                           ? calc::SlipLineSearch::Iteras
                                           : calc::SlipLineSearch::Iterasyon;
-  const cli::RunReport report = cli::RunCalculation(options.inputs, search);
+  const cli::RunReport report = options.method == cli::Method::Exact
+                                    ? cli::RunExactCalculation(options.inputs, options.gamma)
+                                    : cli::RunCalculation(options.inputs, search);
   if (options.format == cli::Format::Json) {
     std::cout << cli::ReportToJson(report, options.drawing);
   } else {

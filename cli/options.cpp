@@ -17,8 +17,10 @@ const char* const kUsage =
     "  --TetaB TEXT     deflection by shock B in degrees (default \"5\")\n"
     "                   Each TEXT is read like the window's field: leading number,\n"
     "                   blanks ignored, \".\" as decimal point, no number gives 0.\n"
-    "  --method NAME    iterasyon (default: the slip-line iteration) or iteras\n"
-    "                   (the step search)\n"
+    "  --method NAME    iterasyon (default: the slip-line iteration), iteras\n"
+    "                   (the step search) or exact (closed-form shocks and a\n"
+    "                   bracketed slip-line solve; draws no diagram)\n"
+    "  --gamma G        ratio of specific heats for --method exact (default 1.4)\n"
     "  --format NAME    text (default) or json\n"
     "  --drawing        add the drawing operations to the JSON output\n"
     "  --svg FILE       write the diagram as an SVG picture\n"
@@ -78,9 +80,20 @@ ParsedCommand ParseCommandLine(const std::vector<std::string>& args) {
         options.method = Method::Iterasyon;
       } else if (text == "iteras") {
         options.method = Method::Iteras;
+      } else if (text == "exact") {
+        options.method = Method::Exact;
       } else {
-        return UsageError{"--method takes iterasyon or iteras"};
+        return UsageError{"--method takes iterasyon, iteras or exact"};
       }
+    } else if (name == "--gamma") {
+      const std::string text = value().value_or("");
+      double gamma = 0.0;
+      const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), gamma);
+      if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !(gamma > 1.0) ||
+          !(gamma <= 10.0)) {
+        return UsageError{"--gamma takes a number above 1 and at most 10"};
+      }
+      options.gamma = gamma;
     } else if (name == "--format") {
       const auto text = value();
       if (text == "text") {
@@ -119,6 +132,13 @@ ParsedCommand ParseCommandLine(const std::vector<std::string>& args) {
     }
   }
   const ExportRequest& picture = options.export_request;
+  if (options.method == Method::Exact &&
+      (options.drawing || !picture.svg_path.empty() || !picture.png_path.empty())) {
+    return UsageError{"--method exact draws no diagram (no --drawing, --svg or --png)"};
+  }
+  if (options.method != Method::Exact && options.gamma != 1.4) {
+    return UsageError{"--gamma goes with --method exact; the other methods use 1.4"};
+  }
   if (picture.width * picture.scale > 16384 || picture.height * picture.scale > 16384) {
     return UsageError{"the picture would be larger than 16384 pixels on a side"};
   }

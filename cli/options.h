@@ -8,7 +8,7 @@
 
 namespace cli {
 
-enum class Method { Iterasyon, Iteras };
+enum class Method { Iterasyon, Iteras, Exact };
 enum class Format { Text, Json };
 
 // Pictures of the diagram to write after the calculation.
@@ -25,6 +25,7 @@ struct Options {
   Method method = Method::Iterasyon;
   Format format = Format::Text;
   bool drawing = false;
+  double gamma = 1.4;  // exact mode only
   ExportRequest export_request;
 };
 

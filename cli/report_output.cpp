@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cstdio>
+#include <initializer_list>
 #include <string_view>
 #include <type_traits>
 
@@ -102,6 +103,67 @@ constexpr std::array<ResultRow, 15> kResultRows{{
     {"Text_p5", "p5", "p1    pressure, region 5"},
 }};
 
+// Full precision: the fewest digits that read back to the same double.
+void AppendDouble(std::string& out, double x) {
+  std::array<char, 32> text{};
+  const auto end = std::to_chars(text.data(), text.data() + text.size(), x).ptr;
+  out.append(text.data(), end);
+}
+
+void AppendFields(std::string& out, std::initializer_list<std::pair<const char*, double>> fields) {
+  out += '{';
+  bool first = true;
+  for (const auto& [name, value] : fields) {
+    out += first ? "\"" : ", \"";
+    first = false;
+    out += name;
+    out += "\": ";
+    AppendDouble(out, value);
+  }
+  out += '}';
+}
+
+void AppendExact(std::string& out, const exact::Interaction& x, double gamma) {
+  const auto region = [&out](const char* name, const exact::RegionState& r, bool last = false) {
+    out += std::string("      \"") + name + "\": ";
+    AppendFields(out, {{"M", r.M}, {"p", r.p}, {"direction", r.direction}});
+    out += last ? "\n" : ",\n";
+  };
+  const auto shock = [&out](const char* name, const exact::ShockState& s, bool last = false) {
+    out += std::string("      \"") + name + "\": ";
+    AppendFields(out, {{"deflection", s.deflection}, {"beta", s.beta}});
+    out += last ? "\n" : ",\n";
+  };
+  const auto limits = [&out](const char* name, const exact::RegionLimits& l, bool last = false) {
+    out += std::string("      \"") + name + "\": ";
+    AppendFields(out, {{"max_deflection", l.max_deflection},
+                       {"max_beta", l.max_beta},
+                       {"sonic_deflection", l.sonic_deflection}});
+    out += last ? "\n" : ",\n";
+  };
+  out += "{\n    \"gamma\": ";
+  AppendDouble(out, gamma);
+  out += ",\n    \"Fi\": ";
+  AppendDouble(out, x.Fi);
+  out += ",\n    \"evaluations\": " + std::to_string(x.evaluations);
+  out += ",\n    \"regions\": {\n";
+  region("1", x.region1);
+  region("2", x.region2);
+  region("3", x.region3);
+  region("4", x.region4);
+  region("5", x.region5, true);
+  out += "    },\n    \"shocks\": {\n";
+  shock("A", x.shockA);
+  shock("B", x.shockB);
+  shock("C", x.shockC);
+  shock("D", x.shockD, true);
+  out += "    },\n    \"limits\": {\n";
+  limits("1", x.limits1);
+  limits("2", x.limits2);
+  limits("3", x.limits3, true);
+  out += "    }\n  }";
+}
+
 }  // namespace
 
 std::string ReportToJson(const RunReport& report, bool with_drawing) {
@@ -122,7 +184,7 @@ std::string ReportToJson(const RunReport& report, bool with_drawing) {
   out += ",\n  \"error\": ";
   if (report.error) {
     out += "{\"kind\": ";
-    AppendJsonString(out, platform::KindName(report.error->kind));
+    AppendJsonString(out, report.error->kind);
     out += ", \"where\": ";
     AppendJsonString(out, report.error->where);
     out += ", \"description\": ";
@@ -130,6 +192,10 @@ std::string ReportToJson(const RunReport& report, bool with_drawing) {
     out += '}';
   } else {
     out += "null";
+  }
+  if (report.exact) {
+    out += ",\n  \"exact\": ";
+    AppendExact(out, *report.exact, report.gamma);
   }
   if (with_drawing) {
     out += ",\n  \"drawing\": [";

@@ -2,6 +2,8 @@
 
 #include "calc/warnings.h"
 #include "platform/memory_controls.h"
+#include "platform/number_text.h"
+#include "platform/rounding.h"
 
 namespace cli {
 
@@ -61,9 +63,54 @@ RunReport RunCalculation(const InputTexts& inputs, calc::SlipLineSearch search) 
   try {
     form.hesapla(search);
   } catch (const platform::RuntimeError& error) {
-    report.error = Failure{error.Kind(), error.Where(), calc::DescribeFailure(error)};
+    report.error = Failure{std::string(platform::KindName(error.Kind())), error.Where(),
+                           calc::DescribeFailure(error, form.State())};
   }
   report.log = list.items;
+  return report;
+}
+
+RunReport RunExactCalculation(const InputTexts& inputs, double gamma) {
+  RunReport report;
+  report.gamma = gamma;
+  double numbers[4] = {};
+  const std::string* texts[4] = {&inputs.M1, &inputs.p1, &inputs.TetaA, &inputs.TetaB};
+  const char* names[4] = {"reading M1", "reading p1", "reading Teta-A", "reading Teta-B"};
+  for (int i = 0; i < 4; ++i) {
+    try {
+      numbers[i] = platform::TextToNumber(*texts[i]);
+    } catch (const platform::RuntimeError& error) {
+      report.error = Failure{std::string(platform::KindName(error.Kind())), names[i],
+                             "The number typed for " + std::string(names[i] + 8) +
+                                 " is too large for a double."};
+      return report;
+    }
+  }
+  try {
+    const exact::Interaction x =
+        exact::SolveInteraction(numbers[0], numbers[1], numbers[2], numbers[3], gamma);
+    const auto show = [&report](const char* control, double value, int places) {
+      report.results.emplace_back(control, platform::NumberToText(platform::Round(value, places)));
+    };
+    show("Text_BetaA", x.shockA.beta, 2);
+    show("Text_M2", x.region2.M, 3);
+    show("Text_p2", x.region2.p, 3);
+    show("Text_BetaB", x.shockB.beta, 2);
+    show("Text_M3", x.region3.M, 3);
+    show("Text_p3", x.region3.p, 3);
+    show("Text_Fi", x.Fi, 2);
+    show("Text_TetaC", x.shockC.deflection, 2);
+    show("Text_BetaC", x.shockC.beta, 2);
+    show("Text_M4", x.region4.M, 3);
+    show("Text_p4", x.region4.p, 3);
+    show("Text_TetaD", x.shockD.deflection, 2);
+    show("Text_BetaD", x.shockD.beta, 2);
+    show("Text_M5", x.region5.M, 3);
+    show("Text_p5", x.region5.p, 3);
+    report.exact = x;
+  } catch (const exact::Error& error) {
+    report.error = Failure{std::string(error.KindName()), "exact solve", error.what()};
+  }
   return report;
 }
 

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "calc/exact_interaction.h"
 #include "calc/form1_procedures.h"
 #include "diagram/recording_surface.h"
 #include "platform/runtime_error.h"
@@ -20,7 +21,8 @@ struct InputTexts {
 };
 
 struct Failure {
-  platform::ErrorKind kind;
+  std::string kind;         // "invalid-argument", "division-by-zero", "overflow"; in exact mode
+                            // also "detached", "no-regular-intersection", "invalid-input"
   std::string where;
   std::string description;  // for a person
 };
@@ -33,10 +35,17 @@ struct RunReport {
   std::vector<std::string> warnings;
   std::optional<Failure> error;
   diagram::RecordingSurface drawing;
+  std::optional<exact::Interaction> exact;  // the full-precision solution of the exact mode
+  double gamma = 1.4;
 };
 
 // Runs the Calculate procedure on fresh controls, as one press of Calculate
 // in a window just started, with "." as the decimal separator.
 RunReport RunCalculation(const InputTexts& inputs, calc::SlipLineSearch search);
+
+// The exact mode on the same input texts: closed-form shocks and a bracketed
+// slip-line solve, for any ratio of specific heats. The fifteen results are
+// rounded as the window shows them; nothing is drawn and nothing is logged.
+RunReport RunExactCalculation(const InputTexts& inputs, double gamma);
 
 }  // namespace cli

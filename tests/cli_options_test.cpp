@@ -49,3 +49,34 @@ TEST(CliOptions, HelpVersionAndUsageErrors) {
   EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--drawing=yes"})));
   EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"3"})));
 }
+
+TEST(CliOptions, ExactModeAndItsGamma) {
+  const auto parsed = Parse({"--method", "exact", "--gamma=1.3"});
+  const auto* options = std::get_if<cli::Options>(&parsed);
+  ASSERT_NE(options, nullptr);
+  EXPECT_EQ(options->method, cli::Method::Exact);
+  EXPECT_EQ(options->gamma, 1.3);
+  EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--gamma", "1.3"})));
+  EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--method", "exact", "--gamma", "1"})));
+  EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--method", "exact", "--gamma", "x"})));
+  EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--method", "exact", "--svg", "a.svg"})));
+  EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--method", "exact", "--drawing"})));
+}
+
+TEST(CliOptions, PictureSizeAndScale) {
+  const auto parsed = Parse({"--svg", "a.svg", "--png=b.png", "--size", "714x666", "--scale", "3"});
+  const auto* options = std::get_if<cli::Options>(&parsed);
+  ASSERT_NE(options, nullptr);
+  EXPECT_EQ(options->export_request.svg_path, "a.svg");
+  EXPECT_EQ(options->export_request.png_path, "b.png");
+  EXPECT_EQ(options->export_request.width, 714);
+  EXPECT_EQ(options->export_request.height, 666);
+  EXPECT_EQ(options->export_request.scale, 3);
+  for (const char* size : {"714", "714x", "x666", "0x10", "714x666x2", "-5x10", "10x99999"}) {
+    EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--size", size}))) << size;
+  }
+  EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--scale", "0"})));
+  EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--scale", "17"})));
+  EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--size", "8192x8192", "--scale", "4"})));
+  EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--svg", ""})));
+}

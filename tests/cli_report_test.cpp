@@ -97,3 +97,66 @@ TEST(CliReport, JsonEscapesControlCharacters) {
     "a\"b\\c\n\u0001"
   ])"), std::string::npos) << json;
 }
+
+TEST(CliExactMode, ShowsTheWindowsTextsAndFullPrecision) {
+  const cli::RunReport report = cli::RunExactCalculation(cli::InputTexts{}, 1.4);
+  ASSERT_FALSE(report.error.has_value());
+  ASSERT_EQ(report.results.size(), 15u);
+  // The exact solution rounds to the same texts as the specified iteration.
+  const char* expected[] = {"27.38", "2.505", "2.054", "23.13", "2.75", "1.454", "4.98", "5.02",
+                            "27.39", "2.295", "2.84",  "9.98",  "29.36", "2.299", "2.84"};
+  for (std::size_t i = 0; i < 15; ++i) EXPECT_EQ(report.results[i].second, expected[i]) << i;
+  const std::string json = cli::ReportToJson(report, false);
+  EXPECT_NE(json.find("\"Fi\": 4.9798466"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"1\": {\"M\": 3, \"p\": 1, \"direction\": 0}"), std::string::npos);
+  EXPECT_NE(json.find("\"max_deflection\": 34.0734397"), std::string::npos);
+  EXPECT_TRUE(report.log.empty());
+  EXPECT_TRUE(report.drawing.calls.empty());
+}
+
+TEST(CliExactMode, NamesWhyThereIsNoSolution) {
+  const auto kind = [](const char* m1, const char* tetaA, const char* tetaB) {
+    const cli::RunReport r = cli::RunExactCalculation(cli::InputTexts{m1, "1", tetaA, tetaB}, 1.4);
+    EXPECT_TRUE(r.results.empty());
+    return r.error ? r.error->kind : std::string("none");
+  };
+  EXPECT_EQ(kind("1.5", "10", "10"), "no-regular-intersection");
+  EXPECT_EQ(kind("3", "40", "5"), "detached");
+  EXPECT_EQ(kind("3", "10", "-5"), "invalid-input");
+  EXPECT_EQ(kind("0", "10", "5"), "invalid-input");
+  EXPECT_EQ(kind("1e400", "10", "5"), "overflow");
+}
+
+TEST(CliExactMode, OtherRatioOfSpecificHeats) {
+  const cli::RunReport air = cli::RunExactCalculation(cli::InputTexts{}, 1.4);
+  const cli::RunReport other = cli::RunExactCalculation(cli::InputTexts{}, 1.3);
+  ASSERT_TRUE(air.exact && other.exact);
+  EXPECT_LT(other.exact->shockA.beta, air.exact->shockA.beta);
+  EXPECT_EQ(other.exact->region1.M, 3.0);
+  EXPECT_NE(cli::ReportToJson(other, false).find("\"gamma\": 1.3,"), std::string::npos);
+}
+
+TEST(CliReport, SpecifiedSearchesPointToTheExactSolution) {
+  const cli::RunReport unbalanced = Calculate("3", "1", "5", "10");
+  ASSERT_EQ(unbalanced.warnings.size(), 1u);
+  EXPECT_NE(unbalanced.warnings[0].find("The exact solution is Fi = -4.98 with p4 = p5 = 2.84."),
+            std::string::npos)
+      << unbalanced.warnings[0];
+
+  const cli::RunReport failed = Calculate("3", "1", "10", "10");
+  ASSERT_TRUE(failed.error.has_value());
+  EXPECT_NE(failed.error->description.find("The exact solution is Fi = 0 with p4 = p5 = 3.833."),
+            std::string::npos)
+      << failed.error->description;
+
+  const cli::RunReport no_crossing = Calculate("1.6", "1", "13.5", "1");
+  ASSERT_TRUE(no_crossing.error.has_value());
+  EXPECT_NE(no_crossing.error->description.find("The exact solve says: no regular intersection"),
+            std::string::npos)
+      << no_crossing.error->description;
+
+  // Failures outside the slip-line search need no exact note.
+  const cli::RunReport detached = Calculate("3", "1", "40", "5");
+  ASSERT_TRUE(detached.error.has_value());
+  EXPECT_EQ(detached.error->description.find("exact"), std::string::npos);
+}
