@@ -5,7 +5,7 @@
 
 #include "calc/balance.h"
 #include "calc/form1_procedures.h"
-#include "calc/oblique_shock.h"
+#include "calc/transmitted_shocks.h"
 #include "diagram/colours.h"
 #include "diagram/diagram.h"
 #include "platform/number_text.h"
@@ -44,20 +44,12 @@ void Form1Procedures::iterasyon(double TetaA, double TetaB, double M2, double M3
       // deflections count positive when the shock compresses.
       const Real tetaC = Real(TetaA) - phi;
       const Real tetaD = phi + TetaB;
-      double betaC = 0.0;
-      double betaD = 0.0;
-      platform::AtPlace("shock C", [&] {
-        Beta_için_iterasyon(controls_.messages, M2, p2, tetaC.value(), betaC, s.M4, s.p4);
-      });
-      platform::AtPlace("shock D", [&] {
-        Beta_için_iterasyon(controls_.messages, M3, p3, tetaD.value(), betaD, s.M5, s.p5);
-      });
+      const TransmittedShockAngles beta = SolveTransmittedShocks(
+          controls_.messages, s, M2, p2, tetaC.value(), M3, p3, tetaD.value());
 
-      s.Fi = Round((phi / degToRad).value(), 2);
-      s.TetaC = Round((tetaC / degToRad).value(), 2);
-      s.TetaD = Round((tetaD / degToRad).value(), 2);
-      s.BetaC = Round((Real(betaC) / degToRad).value(), 2);
-      s.BetaD = Round((Real(betaD) / degToRad).value(), 2);
+      StoreStepAngles(s, phi.value(), tetaC.value(), tetaD.value());
+      s.BetaC = Round((Real(beta.betaC) / degToRad).value(), 2);
+      s.BetaD = Round((Real(beta.betaD) / degToRad).value(), 2);
       controls_.List1.AddItem(SlipLineLogLine(s, controls_.decimal_separator));
 
       if (PressuresBalance(s.p4, s.p5, s.p1)) break;

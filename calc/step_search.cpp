@@ -6,7 +6,7 @@
 
 #include "calc/balance.h"
 #include "calc/form1_procedures.h"
-#include "calc/oblique_shock.h"
+#include "calc/transmitted_shocks.h"
 #include "diagram/colours.h"
 #include "diagram/diagram.h"
 #include "platform/number_text.h"
@@ -36,16 +36,10 @@ void Form1Procedures::iteras(double TetaA, double TetaB, double M2, double M3, d
   Real phi = (Real(TetaA) + TetaB) / 2;
   Real h = (Real(TetaA) + TetaB) / 10;
 
-  // Solves shocks C and D for the current direction into the state.
+  // Shocks C and D for the current direction into the state; their angles
+  // are not kept.
   const auto solveTransmittedShocks = [&](const Real& tetaC, const Real& tetaD) {
-    double betaC = 0.0;
-    double betaD = 0.0;
-    platform::AtPlace("shock C", [&] {
-      Beta_için_iterasyon(controls_.messages, M2, p2, tetaC.value(), betaC, s.M4, s.p4);
-    });
-    platform::AtPlace("shock D", [&] {
-      Beta_için_iterasyon(controls_.messages, M3, p3, tetaD.value(), betaD, s.M5, s.p5);
-    });
+    SolveTransmittedShocks(controls_.messages, s, M2, p2, tetaC.value(), M3, p3, tetaD.value());
   };
 
   Real sigma = 1;
@@ -65,9 +59,7 @@ void Form1Procedures::iteras(double TetaA, double TetaB, double M2, double M3, d
       const Real tetaD = phi + TetaB;
       solveTransmittedShocks(tetaC, tetaD);
 
-      s.Fi = Round((phi / degToRad).value(), 2);
-      s.TetaC = Round((tetaC / degToRad).value(), 2);
-      s.TetaD = Round((tetaD / degToRad).value(), 2);
+      StoreStepAngles(s, phi.value(), tetaC.value(), tetaD.value());
       controls_.List1.AddItem(StepSearchLogLine(i, s, controls_.decimal_separator));
 
       if (PressuresBalance(s.p4, s.p5, s.p1)) break;
