@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
@@ -83,4 +86,35 @@ TEST(TextToNumber, OutOfRange) {
   EXPECT_EQ(TextToNumber("0.0000001e-320"), 0.0);
   EXPECT_EQ(TextToNumber("0e999"), 0.0);
   EXPECT_TRUE(std::signbit(TextToNumber("-1e-400")));
+}
+
+TEST(NumberToText, AgreesWithFifteenDigitGeneralFormat) {
+  // The reference: printf's %.15g, with the exponent letter in upper case.
+  const auto reference = [](double x) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.15g", x);
+    std::string s = text;
+    for (char& c : s) c = c == 'e' ? 'E' : c;
+    return s;
+  };
+  std::uint64_t state = 88172645463325252ull;
+  for (int i = 0; i < 200000; ++i) {
+    state ^= state << 13;
+    state ^= state >> 7;
+    state ^= state << 17;
+    double x = 0.0;
+    std::memcpy(&x, &state, sizeof x);
+    if (!std::isfinite(x) || x == 0.0) continue;
+    ASSERT_EQ(NumberToText(x), reference(x)) << x;
+    const double tiny = x / 1e300;  // subnormals too
+    if (tiny != 0.0) {
+      ASSERT_EQ(NumberToText(tiny), reference(tiny)) << tiny;
+    }
+    // Values as the program shows them: rounded to a few places, of every size.
+    const double shown = std::round(std::ldexp(static_cast<double>(state % 1000000), i % 60 - 30) *
+                                    1000.0) / 1000.0;
+    if (shown != 0.0) {
+      ASSERT_EQ(NumberToText(shown), reference(shown)) << shown;
+    }
+  }
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/rounding.h"
 
@@ -35,4 +37,24 @@ TEST(Rounding, HugeAndTinyValues) {
   EXPECT_EQ(Round(-1.7976931348623157e308, 3), -1.7976931348623157e308);
   EXPECT_EQ(Round(1e-300, 3), 0.0);
   EXPECT_TRUE(std::signbit(Round(-0.001, 2)));  // a negative zero
+}
+
+TEST(Rounding, FastPathAgreesWithTheExactDecimalRounding) {
+  // Every double on a fine grid, and values right beside decimal ties, must
+  // round exactly as the exact decimal expansion says.
+  const auto exact = [](double x, int places) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", places, x);
+    return std::strtod(text, nullptr);
+  };
+  for (int places = 0; places <= 5; ++places) {
+    for (int i = -20000; i <= 20000; ++i) {
+      const double x = i * 0.000731 + 0.5e-3;
+      ASSERT_EQ(Round(x, places), exact(x, places)) << x << " to " << places;
+      const double tie = (i + 0.5) / std::pow(10.0, places);
+      for (const double near : {std::nextafter(tie, -1e9), tie, std::nextafter(tie, 1e9)}) {
+        ASSERT_EQ(Round(near, places), exact(near, places)) << near << " to " << places;
+      }
+    }
+  }
 }
