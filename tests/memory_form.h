@@ -7,9 +7,10 @@
 #include "platform/memory_controls.h"
 
 // The main window's procedures on memory controls, as just started: start
-// texts in the fields and the constants filled.
-struct MemoryForm {
-  MemoryForm() { form.Form_Load(); }
+// texts in the fields, the constants filled, the diagram on `picture`.
+// Tests and benchmarks both run the procedures this way.
+struct HeadlessForm {
+  explicit HeadlessForm(platform::Surface& picture) : picture(picture) { form.Form_Load(); }
 
   void SetInputs(const std::string& m1, const std::string& p1, const std::string& tetaA,
                  const std::string& tetaB) {
@@ -27,17 +28,27 @@ struct MemoryForm {
       Text_M3{"0"}, Text_p3{"0"}, Text_Fi, Text_TetaC, Text_BetaC{"0"}, Text_M4{"0"},
       Text_p4{"0"}, Text_TetaD, Text_BetaD{"0"}, Text_M5{"0"}, Text_p5{"0"};
   platform::MemoryListBox List1;
-  diagram::RecordingSurface Picture1;
   platform::MemoryMessageBox messages;
   platform::MemoryMessageBox warnings;
+  platform::Surface& picture;
   calc::Form1Controls controls{
       {Text_M1, Text_p1, Text_TetaA, Text_TetaB},
       {Text_BetaA, Text_M2, Text_p2, Text_BetaB, Text_M3, Text_p3, Text_Fi, Text_TetaC,
        Text_BetaC, Text_M4, Text_p4, Text_TetaD, Text_BetaD, Text_M5, Text_p5},
       List1,
-      Picture1,
+      picture,
       messages,
       warnings,
       '.'};
   calc::Form1Procedures form{controls};
+};
+
+// The recording comes first, so it exists before the form draws on it.
+struct RecordedPicture {
+  diagram::RecordingSurface Picture1;
+};
+
+// A headless form whose drawing is recorded, for tests that inspect it.
+struct MemoryForm : RecordedPicture, HeadlessForm {
+  MemoryForm() : HeadlessForm(Picture1) {}
 };
