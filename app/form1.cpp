@@ -218,7 +218,8 @@ void Form1::ShowWarning(const std::string& prompt) {
 }
 
 void Form1::ShowFailure(const platform::RuntimeError& error) {
-  ShowModalBox(this, QString::fromStdString(calc::DescribeFailure(error, procedures_->State())), /*warning=*/true);
+  const std::string report = calc::DescribeFailure(error, procedures_->State());
+  ShowModalBox(this, QString::fromStdString(report), /*warning=*/true);
 }
 
 }  // namespace app

@@ -201,7 +201,9 @@ std::array<double, N> Spread(double from, double to) {
   return values;
 }
 
-void BM_TranscendentalFloor(benchmark::State& state) {
+// Times the calls of one default calculation alone; with_inline adds the
+// sqrt and pow(x, 2) that compile to an instruction and a multiply.
+void TimeCallFloor(benchmark::State& state, bool with_inline) {
   const CallCount c = CountDefaultCalculation().calls;
   constexpr std::size_t kArgs = 64;  // a power of two: the index is a mask
   const auto shockAngles = Spread<kArgs>(0.34, 1.57);  // sin: Mach angle to normal shock
@@ -223,38 +225,21 @@ void BM_TranscendentalFloor(benchmark::State& state) {
     run(c.cos, doubled, [](double x) { return std::cos(x); });
     run(c.tan, tangents, [](double x) { return std::tan(x); });
     run(c.atan, ratios, [](double x) { return std::atan(x); });
-    run(c.sqrt, radicands, [](double x) { return std::sqrt(x); });
-    run(c.pow, bases, [](double x) { return std::pow(x, 2.0); });
+    if (with_inline) {
+      run(c.sqrt, radicands, [](double x) { return std::sqrt(x); });
+      run(c.pow, bases, [](double x) { return std::pow(x, 2.0); });
+    }
   }
-  state.counters["calls"] = static_cast<double>(c.Total() - c.sinRepeated);
+  state.counters["calls"] =
+      static_cast<double>(with_inline ? c.Total() - c.sinRepeated : c.LibraryCalls());
 }
+
+void BM_TranscendentalFloor(benchmark::State& state) { TimeCallFloor(state, true); }
 BENCHMARK(BM_TranscendentalFloor);
 
 // The same floor without pow(x, 2) and sqrt, which compile to a multiply and
 // a square-root instruction: the library calls alone.
-void BM_LibraryCallFloor(benchmark::State& state) {
-  const CallCount c = CountDefaultCalculation().calls;
-  constexpr std::size_t kArgs = 64;
-  const auto shockAngles = Spread<kArgs>(0.34, 1.57);
-  const auto doubled = Spread<kArgs>(0.68, 3.14);
-  const auto tangents = Spread<kArgs>(0.0, 1.5);
-  const auto ratios = Spread<kArgs>(0.0, 2.0);
-  const auto run = [](long n, const std::array<double, kArgs>& args, auto f) {
-    for (long i = 0; i < n; ++i) {
-      double x = args[static_cast<std::size_t>(i) & (kArgs - 1)];
-      benchmark::DoNotOptimize(x);
-      double y = f(x);
-      benchmark::DoNotOptimize(y);
-    }
-  };
-  for (auto _ : state) {
-    run(c.sin - c.sinRepeated, shockAngles, [](double x) { return std::sin(x); });
-    run(c.cos, doubled, [](double x) { return std::cos(x); });
-    run(c.tan, tangents, [](double x) { return std::tan(x); });
-    run(c.atan, ratios, [](double x) { return std::atan(x); });
-  }
-  state.counters["calls"] = static_cast<double>(c.LibraryCalls());
-}
+void BM_LibraryCallFloor(benchmark::State& state) { TimeCallFloor(state, false); }
 BENCHMARK(BM_LibraryCallFloor);
 
 // Prints the count and checks it against a real run: the repeated slip-line

@@ -93,7 +93,9 @@ void Form1Procedures::hesapla(SlipLineSearch search) {
 
   // The search stops after its step limit as if it had found the slip line;
   // say plainly when the shown state is not a solution.
-  if (!PressuresBalance(s.p4, s.p5, s.p1)) controls_.warnings.Show(UnbalancedWarning(s));
+  if (!PressuresBalance(s.p4, s.p5, s.p1)) {
+    controls_.warnings.Show(UnbalancedWarning(s, controls_.decimal_separator));
+  }
 }
 
 }  // namespace calc

@@ -102,7 +102,7 @@ TEST(CliExactMode, ShowsTheWindowsTextsAndFullPrecision) {
   const cli::RunReport report = cli::RunExactCalculation(cli::InputTexts{}, 1.4);
   ASSERT_FALSE(report.error.has_value());
   ASSERT_EQ(report.results.size(), 15u);
-  // The exact solution rounds to the same texts as the specified iteration.
+  // The exact solution rounds to the same texts as the slip-line iteration.
   const char* expected[] = {"27.38", "2.505", "2.054", "23.13", "2.75", "1.454", "4.98", "5.02",
                             "27.39", "2.295", "2.84",  "9.98",  "29.36", "2.299", "2.84"};
   for (std::size_t i = 0; i < 15; ++i) EXPECT_EQ(report.results[i].second, expected[i]) << i;
@@ -136,7 +136,7 @@ TEST(CliExactMode, OtherRatioOfSpecificHeats) {
   EXPECT_NE(cli::ReportToJson(other, false).find("\"gamma\": 1.3,"), std::string::npos);
 }
 
-TEST(CliReport, SpecifiedSearchesPointToTheExactSolution) {
+TEST(CliReport, IterativeSearchesPointToTheExactSolution) {
   const cli::RunReport unbalanced = Calculate("3", "1", "5", "10");
   ASSERT_EQ(unbalanced.warnings.size(), 1u);
   EXPECT_NE(unbalanced.warnings[0].find("The exact solution is Fi = -4.98 with p4 = p5 = 2.84."),
