@@ -6,7 +6,6 @@
 
 #include "diagram/axis_letters.h"
 #include "diagram/colours.h"
-#include "platform/runtime_error.h"
 
 namespace diagram {
 

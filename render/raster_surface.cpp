@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "diagram/colours.h"
-#include "platform/runtime_error.h"
 
 namespace render {
 
