@@ -3,8 +3,8 @@
 
 #include <numbers>
 
-#include "calc/exact_interaction.h"
-#include "calc/exact_shock.h"
+#include "exact/interaction.h"
+#include "exact/shock.h"
 
 namespace {
 

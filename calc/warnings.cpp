@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "calc/exact_interaction.h"
+#include "exact/interaction.h"
 #include "platform/number_text.h"
 #include "platform/rounding.h"
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "calc/exact_interaction.h"
+#include "exact/interaction.h"
 #include "calc/form1_procedures.h"
 #include "diagram/recording_surface.h"
 #include "platform/runtime_error.h"

@@ -4,9 +4,9 @@
 #include <limits>
 #include <string>
 
-#include "calc/exact_interaction.h"
-#include "calc/exact_root.h"
-#include "calc/exact_shock.h"
+#include "exact/interaction.h"
+#include "exact/root.h"
+#include "exact/shock.h"
 
 namespace {
 

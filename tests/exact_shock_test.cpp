@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/exact_shock.h"
+#include "exact/shock.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/exact_error.h"
-#include "calc/exact_shock.h"
+#include "exact/error.h"
+#include "exact/shock.h"
 
 // The regular crossing of two oblique shocks of opposite families, solved
 // exactly: shock A turns the free stream (region 1) by TetaA into region 2,

@@ -1,4 +1,4 @@
-#include "calc/exact_shock.h"
+#include "exact/shock.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/exact_error.h"
+#include "exact/error.h"
 
 // Attached oblique shocks of a perfect gas in closed form, for any ratio of
 // specific heats. Angles are radians, measured from the flow ahead of the

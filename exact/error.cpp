@@ -1,4 +1,4 @@
-#include "calc/exact_error.h"
+#include "exact/error.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "calc/exact_interaction.h"
+#include "exact/interaction.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <numbers>
 #include <string>
 
-#include "calc/exact_root.h"
+#include "exact/root.h"
 
 namespace exact {
 
