@@ -17,6 +17,10 @@ std::string_view KindName(ErrorKind kind) {
 Error::Error(ErrorKind kind, const std::string& message)
     : std::runtime_error(message), kind_(kind) {}
 
+void Error::AddPlace(std::string_view place) {
+  where_ = where_.empty() ? std::string(place) : std::string(place) + ", " + where_;
+}
+
 std::string FixedText(double x, int decimals) {
   char buffer[400];  // room for the widest fixed-notation double
   const auto [end, ec] =
