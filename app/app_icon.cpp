@@ -9,9 +9,7 @@
 
 namespace app {
 
-namespace {
-
-QPixmap Picture(int size) {
+QPixmap ShocksIconPicture(int size) {
   QPixmap pixmap(size, size);
   pixmap.fill(ColourFromValue(kLightYellow));
   QPainter painter(&pixmap);
@@ -36,12 +34,10 @@ QPixmap Picture(int size) {
   return pixmap;
 }
 
-}  // namespace
-
 QIcon ShocksIcon() {
   QIcon icon;
-  icon.addPixmap(Picture(16));
-  icon.addPixmap(Picture(32));
+  icon.addPixmap(ShocksIconPicture(16));
+  icon.addPixmap(ShocksIconPicture(32));
   return icon;
 }
 

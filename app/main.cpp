@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "app/app_icon.h"
+#include "app/command_line.h"
 #include "app/form1.h"
 #include "platform/runtime_error.h"
 
@@ -35,6 +36,7 @@ void TakeScreenshot(app::Form1& form, const QString& file) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (const auto status = app::AnswerInformationOptions(argc, argv)) return *status;
   QApplication application(argc, argv);
   QApplication::setApplicationName("Shocks");
   QApplication::setOrganizationName("Shocks");

@@ -157,6 +157,10 @@ Failure DescribeFailure(const platform::RuntimeError& error, const Form1Procedur
 }
 
 Failure DescribeFailure(const exact::Error& error, const Form1Procedures& /*form*/) {
+  return DescribeFailure(error);
+}
+
+Failure DescribeFailure(const exact::Error& error) {
   std::string text = error.what();
   if (!text.ends_with('.')) text += ".";
   if (error.Kind() == exact::ErrorKind::NoRegularIntersection) {

@@ -23,6 +23,8 @@ struct Failure {
 // The failure of the last hesapla of `form`, from the error it raised.
 Failure DescribeFailure(const platform::RuntimeError& error, const Form1Procedures& form);
 Failure DescribeFailure(const exact::Error& error, const Form1Procedures& form);
+// The failure of an exact solve on its own, told as after a press of Calculate.
+Failure DescribeFailure(const exact::Error& error);
 
 // "M1 = 0 (read from "abc"): the free stream must be supersonic ...": the
 // sentence for a free-stream Mach number no shock can stand in; `text` is what

@@ -12,6 +12,7 @@
 #include "cli/atomic_file.h"
 #include "cli/options.h"
 #include "cli/raster_export.h"
+#include "cli/raster_twin.h"
 #include "cli/report_output.h"
 #include "cli/run.h"
 #include "diagram/svg_surface.h"
@@ -20,16 +21,14 @@ namespace {
 
 // Hands the whole command to the twin that can draw PNG pictures.
 int RunRasterTwin(char* argv[]) {
-  std::string self(4096, '\0');
-  const ssize_t length = ::readlink("/proc/self/exe", self.data(), self.size() - 1);
-  if (length > 0) {
-    self.resize(static_cast<std::size_t>(length));
-    const std::string twin = self.substr(0, self.rfind('/') + 1) + "shocks-cli-raster";
-    ::execv(twin.c_str(), argv);
-    std::cerr << "shocks-cli: PNG export needs " << twin << ": " << std::strerror(errno) << "\n";
-  } else {
-    std::cerr << "shocks-cli: PNG export needs shocks-cli-raster beside this program\n";
+  std::string looked_at;
+  const std::string twin = cli::FindRasterTwin(looked_at);
+  if (twin.empty()) {
+    std::cerr << "shocks-cli: PNG export needs shocks-cli-raster, not found at " << looked_at << "\n";
+    return 1;
   }
+  ::execv(twin.c_str(), argv);
+  std::cerr << "shocks-cli: PNG export needs " << twin << ": " << std::strerror(errno) << "\n";
   return 1;
 }
 

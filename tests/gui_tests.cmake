@@ -21,3 +21,9 @@ shocks_add_gui_test(gui_about_test gui_about_test.cpp)
 shocks_add_gui_test(gui_density_test gui_density_test.cpp ENVIRONMENT QT_SCALE_FACTOR=2)
 # Closing windows ends the program only with the last one.
 shocks_add_gui_test(gui_lifetime_test gui_lifetime_test.cpp)
+# The icon files in data/icons against the icon the program draws.
+find_package(Qt6 REQUIRED COMPONENTS Svg)
+shocks_add_gui_test(gui_icon_files_test gui_icon_files_test.cpp)
+target_link_libraries(gui_icon_files_test PRIVATE Qt6::Svg)
+target_compile_definitions(gui_icon_files_test PRIVATE
+  SHOCKS_ICON_DIR="${PROJECT_SOURCE_DIR}/data/icons/hicolor")
