@@ -34,18 +34,16 @@ std::string InputWithText(std::string_view name, double value, std::string_view 
 // Why one attached shock could not be found for `deflection` (degrees) from
 // Mach number M: beyond the largest deflection, too far the other way, or in
 // the last sliver below the largest one where the shock-angle iteration gives up.
-std::string ShockLimitClause(double deflection, double M) {
+std::string ShockLimitClause(double deflection, double M, std::string_view M_name) {
   const double largest = exact::MaxDeflection(std::fabs(M)).theta / kDegree;
-  if (deflection > largest) {
-    return "beyond the largest deflection of an attached shock at M = " + Mach(M) + " (" +
-           Angle(largest) + ")";
-  }
+  const std::string at = " at " + std::string(M_name) + " = " + Mach(M) + " (" + Angle(largest) + ")";
+  if (deflection > largest) return "beyond the largest deflection of an attached shock" + at;
   if (deflection < 0.0) {
     return "a turn away from the flow farther than the shock-angle iteration can follow (an "
            "\"expansion shock\" is not physical in any case)";
   }
-  return "just below the largest deflection of an attached shock at M = " + Mach(M) + " (" +
-         Angle(largest) + "), where the shock-angle iteration finds no attached solution";
+  return "just below the largest deflection of an attached shock" + at +
+         ", where the shock-angle iteration finds no attached solution";
 }
 
 std::string IncidentShockSentence(const CalcState& s, const CalculationRecord& r, char shock) {
@@ -59,7 +57,7 @@ std::string IncidentShockSentence(const CalcState& s, const CalculationRecord& r
     return input + "\u00b0 is beyond the largest deflection of an attached shock at M1 = " +
            Number(s.M1) + " (" + Angle(largest) + ").";
   }
-  return input + "\u00b0 asks shock " + shock + " for " + ShockLimitClause(teta, s.M1) + ".";
+  return input + "\u00b0 asks shock " + shock + " for " + ShockLimitClause(teta, s.M1, "M1") + ".";
 }
 
 std::string PolarSentence(const CalcState& s, int region) {
@@ -99,7 +97,7 @@ std::string SearchStepSentence(const CalcState& s, const CalculationRecord& r,
   }
   return step + " tried Fi = " + Angle(fi) + ", which asks shock " + (shock_c ? "C" : "D") +
          " to turn the flow of region " + (shock_c ? "2" : "3") + " by " + Angle(deflection) +
-         ", " + ShockLimitClause(deflection, M) + ".";
+         ", " + ShockLimitClause(deflection, M, shock_c ? "M2" : "M3") + ".";
 }
 
 std::string OverflowSentence(const CalcState& s, std::string_view where) {
