@@ -11,10 +11,14 @@
 #include <cstdio>
 #include <limits>
 #include <numbers>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "calc/failure_report.h"
+#include "calc/method.h"
+#include "cli/report_output.h"
+#include "cli/run.h"
 #include "exact/error.h"
 #include "exact/interaction.h"
 #include "exact/polar_curve.h"
@@ -199,6 +203,20 @@ std::string Repr(const Interaction& i) {
   return out + ">";
 }
 
+// ---- The window's calculation ------------------------------------------------
+
+// What `shocks-cli --format json` prints for the same texts, read by Python's json.
+py::object Calculate(const std::string& M1, const std::string& p1, const std::string& teta_a,
+                     const std::string& teta_b, const std::string& method, double gamma) {
+  const std::optional<calc::Method> chosen = calc::MethodFromName(method);
+  if (!chosen) throw py::value_error("method takes iterasyon, iteras or exact");
+  if (*chosen != calc::Method::Exact && gamma != exact::kGammaAir) {
+    throw py::value_error("gamma goes with method exact; the other methods use 1.4");
+  }
+  const cli::RunReport report = cli::RunCalculation({M1, p1, teta_a, teta_b}, *chosen, gamma);
+  return py::module_::import("json").attr("loads")(cli::ReportToJson(report, false));
+}
+
 // ---- Errors -------------------------------------------------------------------
 
 // An exact::Error as the Python exception of its kind, with the sentence the
@@ -362,4 +380,17 @@ PYBIND11_MODULE(shocks, m) {
         "beta, degrees), limits1..limits3, and fi, the slip-line direction in degrees.\n"
         "Raises InvalidInputError, DetachedError or NoRegularIntersectionError (all\n"
         "ValueError) with the sentence shocks-cli prints for the same failure.");
+
+  m.def("calculate", &Calculate, "M1"_a = "3", "p1"_a = "1", "teta_a"_a = "10", "teta_b"_a = "5",
+        "method"_a = "iterasyon", "gamma"_a = exact::kGammaAir,
+        "calculate(M1=\"3\", p1=\"1\", teta_a=\"10\", teta_b=\"5\", method=\"iterasyon\", gamma=1.4) -> dict\n\n"
+        "One press of Calculate in the main window, from the texts typed into its\n"
+        "fields (M1, p1, Teta-A and Teta-B in degrees, read by the window's\n"
+        "leading-number rule), exactly as shocks-cli --format json gives it: the\n"
+        "result texts by control name (pressures in the unit of p1, angles in\n"
+        "degrees), the log lines, messages, warnings, the error (None or its kind,\n"
+        "place and description) and, for method \"exact\", the full-precision\n"
+        "solution. method is \"iterasyon\" (the slip-line iteration), \"iteras\" (the\n"
+        "step search) or \"exact\"; gamma, the ratio of specific heats, goes with\n"
+        "\"exact\" only. A failed calculation is reported in the dict, not raised.");
 }

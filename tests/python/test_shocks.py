@@ -119,3 +119,27 @@ def test_failures_raise_with_the_command_line_sentence(error, args):
         shocks.interaction(inputs["--M1"], inputs["--TetaA"], inputs["--TetaB"])
     assert isinstance(raised.value, ValueError)
     assert str(raised.value) == cli("--method", "exact", *args)["error"]["description"]
+
+
+@pytest.mark.parametrize(
+    "texts, args",
+    [
+        ({}, ()),
+        ({"M1": "2", "teta_a": "15", "teta_b": "10", "method": "iteras"}, ("--M1", "2", "--TetaA", "15", "--TetaB", "10", "--method", "iteras")),
+        ({"M1": " 3 , 5", "p1": "abc"}, ("--M1", " 3 , 5", "--p1", "abc")),
+        ({"teta_b": "10", "method": "exact", "gamma": 1.3}, ("--TetaB", "10", "--method", "exact", "--gamma", "1.3")),
+        ({"teta_a": "40", "method": "exact"}, ("--TetaA", "40", "--method", "exact")),
+    ],
+)
+def test_calculate_is_the_command_line_json(texts, args):
+    assert shocks.calculate(**texts) == cli(*args)
+
+
+def test_calculate_default_texts_and_bad_method():
+    r = shocks.calculate()
+    assert [r["results"][k] for k in ("Text_BetaA", "Text_p3", "Text_Fi", "Text_BetaD", "Text_p5")] == ["27.38", "1.454", "4.98", "29.36", "2.84"]
+    assert r["error"] is None
+    with pytest.raises(ValueError):
+        shocks.calculate(method="newton")
+    with pytest.raises(ValueError):
+        shocks.calculate(gamma=1.3)
