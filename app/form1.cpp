@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSettings>
 
+#include "app/chart_window.h"
 #include "app/form_about.h"
 #include "app/form_layout.h"
 #include "app/picture_box.h"
@@ -140,6 +141,11 @@ void Form1::BuildMenus() {
     methods_->addAction(action);
     connect(action, &QAction::triggered, this, [this, method] { method_ = method; });
   }
+
+  calculation->addSeparator();
+  QAction* diagram = calculation->addAction("Diagram", this, &Form1::Mn_Diagram_Click);
+  diagram->setObjectName("Mn_Diagram");
+  diagram->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
 
   mn_about_ = menuBar()->addAction(FromUtf8(form1::kMenuAbout));
   mn_about_->setObjectName("Mn_About");
@@ -278,6 +284,7 @@ void Form1::Command1_Click() {
   stale_.EndCalculation();
   const CalculationReport report = MakeReport(std::move(failure));
   if (!report.Empty() && report_(report) && report.offers_exact_solution) ShowExactSolution();
+  if (chart_window_ && chart_window_->isVisible()) chart_window_->ShowCalculation(*this);
   if (calculated_) calculated_();
 }
 
@@ -361,6 +368,14 @@ void Form1::Mn_About_Click() {
   form_about_->show();
   form_about_->raise();
   form_about_->activateWindow();
+}
+
+void Form1::Mn_Diagram_Click() {
+  if (!chart_window_) chart_window_ = std::make_unique<ChartWindow>();
+  chart_window_->ShowCalculation(*this);
+  chart_window_->show();
+  chart_window_->raise();
+  chart_window_->activateWindow();
 }
 
 void Form1::ShowMessage(const std::string& prompt) {

@@ -25,6 +25,7 @@ class QPushButton;
 
 namespace app {
 
+class ChartWindow;
 class FormAbout;
 class PictureBox;
 
@@ -72,6 +73,7 @@ class Form1 : public QMainWindow {
   void Form_Load();
   void Command1_Click();
   void Mn_About_Click();
+  void Mn_Diagram_Click();
 
   void ShowMessage(const std::string& prompt);
   CalculationReport MakeReport(std::optional<calc::Failure> failure) const;
@@ -104,6 +106,7 @@ class Form1 : public QMainWindow {
   StaleMarks stale_;
   std::optional<calc::Form1Procedures> procedures_;
   std::unique_ptr<FormAbout> form_about_;  // made on first use, never owned by Qt
+  std::unique_ptr<ChartWindow> chart_window_;  // made on first use, never owned by Qt
 };
 
 // A modal box over `parent` with the application's name as its caption.
