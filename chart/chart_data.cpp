@@ -1,6 +1,7 @@
 #include "chart/chart_data.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <numbers>
 
@@ -97,6 +98,12 @@ void AddRegionBehind(ChartData& chart, const exact::ShockPolar& free_stream, int
   }
 }
 
+std::string Lower(std::string_view text) {
+  std::string out(text);
+  if (!out.empty()) out[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(out[0])));
+  return out;
+}
+
 std::string TitleOf(const ChartInputs& in) {
   return "M1 = " + exact::NumberText(in.M1) + ", p1 = " + exact::NumberText(in.p1) +
          ", Teta-A = " + exact::NumberText(in.TetaA) + "\u00b0, Teta-B = " +
@@ -116,7 +123,11 @@ void AddSolutions(ChartData& chart, const ChartInputs& in) {
   }
 
   // The exact method shows the exact solution itself.
-  if (!in.shown || in.method == calc::Method::Exact) return;
+  if (in.method == calc::Method::Exact) return;
+  if (!in.shown) {
+    chart.notes.push_back("The " + Lower(calc::MethodTitle(in.method)) + " stopped without a solution.");
+    return;
+  }
   const ShownSolution& s = *in.shown;
   const Point p4{s.Fi, s.p4 / in.p1};
   const Point p5{s.Fi, s.p5 / in.p1};

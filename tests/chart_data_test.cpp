@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -42,8 +43,10 @@ const chart::Polar& PolarOf(const chart::ChartData& c, int region) {
   throw std::runtime_error("no polar of region " + std::to_string(region));
 }
 
+// The exact method's inputs: the solution it shows is the exact one.
 chart::ChartInputs Inputs(double M1, double TetaA, double TetaB, double gamma = 1.4) {
   chart::ChartInputs in;
+  in.method = calc::Method::Exact;
   in.M1 = M1;
   in.TetaA = TetaA;
   in.TetaB = TetaB;
@@ -172,11 +175,18 @@ TEST(ChartData, SearchPathAndSolutionsOfACalculation) {
   EXPECT_EQ(method_marks, 1);
   EXPECT_EQ(exact_marks, 1);
 
-  chart::ChartInputs unbalanced = Inputs(3.0, 10.0, 5.0);
-  unbalanced.shown = chart::ShownSolution{3.0, 2.5, 3.0};
-  method_marks = 0;
-  for (const chart::Mark& m : chart::MakeChart(unbalanced).marks) method_marks += m.kind == chart::MarkKind::MethodSolution;
-  EXPECT_EQ(method_marks, 2);
+  chart::ChartInputs search = Inputs(3.0, 10.0, 5.0);
+  search.method = calc::Method::Iteras;
+  const auto marks_of = [&] {
+    const chart::ChartData d = chart::MakeChart(search);
+    return std::count_if(d.marks.begin(), d.marks.end(),
+                         [](const chart::Mark& m) { return m.kind == chart::MarkKind::MethodSolution; });
+  };
+  search.shown = chart::ShownSolution{3.0, 2.5, 3.0};
+  EXPECT_EQ(marks_of(), 2);  // unbalanced: p4 and p5 apart
+  search.shown.reset();      // stopped on a failure
+  EXPECT_EQ(marks_of(), 0);
+  EXPECT_EQ(chart::MakeChart(search).notes, std::vector<std::string>{"The step search stopped without a solution."});
 }
 
 // Ticks of 1, 2 or 5 times a power of ten, written with just enough places.
