@@ -66,6 +66,7 @@ QColor QColorOf(platform::Colour colour) {
 
 struct ChartPlot::Label {
   chart::Point at;
+  QString text;  // in full; the item may show only the part before its colon
   LabelItem* item = nullptr;
   bool required = false;  // shown even where it must overlap another
 };
@@ -116,7 +117,7 @@ void ChartPlot::AddPolars() {
       const bool weak = curve->branch == chart::Branch::Weak;
       QPen pen(colour, weak ? 2.0 : 1.5, weak ? Qt::SolidLine : Qt::DashLine);
       line->setPen(pen);
-      line->setName(QString("Region %1 polar, M = %2")
+      line->setName(QString("Region %1, M = %2")
                         .arg(polar.region)
                         .arg(Text(exact::FixedText(polar.M, 3))));
       AddSeries(line, weak);
@@ -125,12 +126,12 @@ void ChartPlot::AddPolars() {
   if (data_.polars.empty()) return;
   // A legend entry for the line style alone.
   auto* strong = new QLineSeries;
-  strong->setName("Strong branch (dashed)");
+  strong->setName("Strong branch");
   strong->setPen(QPen(Qt::darkGray, 1.5, Qt::DashLine));
   AddSeries(strong, true);
 
   auto* tips = Scatter("Largest deflection", QScatterSeries::MarkerShapeTriangle, 11, Qt::gray, Qt::black);
-  auto* sonic = Scatter("Sonic point (M = 1 behind)", QScatterSeries::MarkerShapeRotatedRectangle, 10,
+  auto* sonic = Scatter("Sonic point", QScatterSeries::MarkerShapeRotatedRectangle, 10,
                         Qt::white, Qt::black);
   for (const chart::Polar& polar : data_.polars) {
     for (const chart::Point& at : polar.largest_deflection) AppendColoured(tips, at, QColorOf(polar.colour));
@@ -143,8 +144,8 @@ void ChartPlot::AddPolars() {
 void ChartPlot::AddMarks() {
   // The search path: p4 on the polar of region 2, p5 on that of region 3.
   if (!data_.search_path.empty()) {
-    auto* p4 = Scatter("Search step: p4", QScatterSeries::MarkerShapeCircle, 7, QColorOf(0x0000C0), Qt::white);
-    auto* p5 = Scatter("Search step: p5", QScatterSeries::MarkerShapeCircle, 7, QColorOf(0x008000), Qt::white);
+    auto* p4 = Scatter("Search: p4", QScatterSeries::MarkerShapeCircle, 7, QColorOf(0x0000C0), Qt::white);
+    auto* p5 = Scatter("Search: p5", QScatterSeries::MarkerShapeCircle, 7, QColorOf(0x008000), Qt::white);
     for (const chart::SearchMark& step : data_.search_path) {
       p4->append(step.theta, step.p4);
       p5->append(step.theta, step.p5);
@@ -202,7 +203,7 @@ void ChartPlot::AddLabel(const chart::Point& at, const QString& text, bool requi
   font.setPointSizeF(required ? 8.5 : 7.5);
   item->setFont(font);
   item->setZValue(required ? 21 : 20);
-  labels_.push_back({at, item, required});
+  labels_.push_back({at, text, item, required});
 }
 
 void ChartPlot::Show(chart::ChartData data) {
@@ -312,8 +313,8 @@ void ChartPlot::Relayout() {
   const QRectF plot = plotArea();
   const chart::View v = CurrentView();
   // About one number per 60 pixels across and per 40 pixels up.
-  const chart::Ticks tx = chart::NiceTicks(v.theta, std::max(2, static_cast<int>(plot.width() / 60)));
-  const chart::Ticks ty = chart::NiceTicks(v.p, std::max(2, static_cast<int>(plot.height() / 40)));
+  const chart::Ticks tx = chart::NiceTicks(v.theta, std::max(5, static_cast<int>(plot.width() / 60)));
+  const chart::Ticks ty = chart::NiceTicks(v.p, std::max(4, static_cast<int>(plot.height() / 40)));
   x_->setTickAnchor(tx.first);
   x_->setTickInterval(tx.step);
   x_->setLabelFormat(QString("%.%1f").arg(tx.decimals));
@@ -339,41 +340,65 @@ void ChartPlot::PlaceLabels() {
     const QPointF at = PositionOf(mark.at);
     taken.emplace_back(at.x() - 5, at.y() - 5, 10, 10);
   }
+  struct Place {
+    QRectF rect;
+    qreal covered = INFINITY;  // area of what it covers, square pixels
+  };
+  // The first place beside `at` inside the plot that covers nothing, or else
+  // the one that covers least.
+  const auto best_place = [&](QPointF at, QSizeF size) {
+    const qreal w = size.width(), h = size.height(), g = kLabelGap;
+    const QPointF tries[] = {{g, -g - h},  {-g - w, -g - h}, {g, g},          {-g - w, g},
+                             {g, -h / 2},  {-g - w, -h / 2}, {-w / 2, -g - h}, {-w / 2, g},
+                             {3 * g, -3 * g - h}, {-3 * g - w, -3 * g - h}, {3 * g, 3 * g}, {-3 * g - w, 3 * g}};
+    Place best;
+    for (const QPointF& offset : tries) {
+      const QRectF rect(at + offset, size);
+      if (!plot.contains(rect)) continue;
+      qreal covered = 0.0;
+      for (const QRectF& t : taken) {
+        if (t.contains(at)) continue;  // its own mark
+        const QRectF overlap = t.intersected(rect);
+        covered += overlap.width() * overlap.height();
+      }
+      if (covered < best.covered) best = {rect, covered};
+      if (covered == 0.0) break;
+    }
+    if (!std::isfinite(best.covered)) {
+      // No place inside the plot: as near as the plot allows.
+      QRectF rect(at + tries[0], size);
+      rect.moveLeft(std::clamp(rect.left(), plot.left(), std::max(plot.left(), plot.right() - w)));
+      rect.moveTop(std::clamp(rect.top(), plot.top(), std::max(plot.top(), plot.bottom() - h)));
+      best = {rect, 1e300};
+    }
+    return best;
+  };
+
   for (Label& label : labels_) {
     const QPointF at = PositionOf(label.at);
     if (!plot.contains(at)) {
       label.item->hide();
       continue;
     }
-    const QSizeF size = label.item->boundingRect().size();
-    const qreal w = size.width(), h = size.height(), g = kLabelGap;
-    const QPointF tries[] = {{g, -g - h},  {-g - w, -g - h}, {g, g},          {-g - w, g},
-                             {g, -h / 2},  {-g - w, -h / 2}, {-w / 2, -g - h}, {-w / 2, g},
-                             {3 * g, -3 * g - h}, {-3 * g - w, -3 * g - h}, {3 * g, 3 * g}, {-3 * g - w, 3 * g}};
-    std::optional<QRectF> chosen;
-    for (const QPointF& offset : tries) {
-      const QRectF rect(at + offset, size);
-      if (!plot.contains(rect)) continue;
-      const bool free = std::none_of(taken.begin(), taken.end(), [&](const QRectF& t) {
-        return t.intersects(rect) && !t.contains(at);
-      });
-      if (free) {
-        chosen = rect;
-        break;
+    // Where the whole text finds no free place, its name alone (before the colon) may.
+    label.item->setText(label.text);
+    Place place = best_place(at, label.item->boundingRect().size());
+    const qsizetype colon = label.text.indexOf(':');
+    if (place.covered > 0.0 && colon > 0) {
+      label.item->setText(label.text.left(colon));
+      const Place shorter = best_place(at, label.item->boundingRect().size());
+      if (shorter.covered <= place.covered) {
+        place = shorter;
+      } else {
+        label.item->setText(label.text);
       }
     }
-    if (!chosen && label.required) {
-      // Overlapping, but inside the plot.
-      QRectF rect(at + tries[0], size);
-      rect.moveLeft(std::clamp(rect.left(), plot.left(), std::max(plot.left(), plot.right() - w)));
-      rect.moveTop(std::clamp(rect.top(), plot.top(), std::max(plot.top(), plot.bottom() - h)));
-      chosen = rect;
-    }
-    label.item->setVisible(chosen.has_value());
-    if (!chosen) continue;
+    const bool shown = place.covered == 0.0 || label.required;
+    label.item->setVisible(shown);
+    if (!shown) continue;
     // The item's own origin lies inside its padded rectangle.
-    label.item->setPos(chosen->topLeft() - label.item->boundingRect().topLeft());
-    taken.push_back(*chosen);
+    label.item->setPos(place.rect.topLeft() - label.item->boundingRect().topLeft());
+    taken.push_back(place.rect);
   }
 }
 
