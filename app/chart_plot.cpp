@@ -19,6 +19,7 @@
 #include <QValueAxis>
 
 #include "chart/ticks.h"
+#include "chart/value_text.h"
 
 namespace app {
 
@@ -119,7 +120,7 @@ void ChartPlot::AddPolars() {
       line->setPen(pen);
       line->setName(QString("Region %1, M = %2")
                         .arg(polar.region)
-                        .arg(Text(exact::FixedText(polar.M, 3))));
+                        .arg(Text(chart::ValueText(polar.M, 3))));
       AddSeries(line, weak);
     }
   }
@@ -315,12 +316,17 @@ void ChartPlot::Relayout() {
   // About one number per 60 pixels across and per 40 pixels up.
   const chart::Ticks tx = chart::NiceTicks(v.theta, std::max(5, static_cast<int>(plot.width() / 60)));
   const chart::Ticks ty = chart::NiceTicks(v.p, std::max(4, static_cast<int>(plot.height() / 40)));
-  x_->setTickAnchor(tx.first);
-  x_->setTickInterval(tx.step);
-  x_->setLabelFormat(QString("%.%1f").arg(tx.decimals));
-  y_->setTickAnchor(ty.first);
-  y_->setTickInterval(ty.step);
-  y_->setLabelFormat(QString("%.%1f").arg(ty.decimals));
+  const auto apply = [](QValueAxis* axis, const chart::Ticks& t, const chart::Range& r) {
+    axis->setTickAnchor(t.first);
+    axis->setTickInterval(t.step);
+    // Beyond a million an exponent, with the digits that tell the ticks apart.
+    const double largest = std::max(std::abs(r.lo), std::abs(r.hi));
+    const int digits = static_cast<int>(std::floor(std::log10(largest)) - std::floor(std::log10(t.step))) + 1;
+    axis->setLabelFormat(largest >= 1e6 ? QString("%.%1g").arg(std::clamp(digits, 1, 15))
+                                        : QString("%.%1f").arg(t.decimals));
+  };
+  apply(x_, tx, v.theta);
+  apply(y_, ty, v.p);
 
   clip_->setRect(plot);
   for (std::size_t i = 0; i < search_lines_.size(); ++i) {

@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 
 #include "chart/nearest.h"
+#include "chart/value_text.h"
 
 namespace app {
 
@@ -21,7 +22,7 @@ int DecimalsFor(double pixels_per_unit) {
   return std::clamp(static_cast<int>(std::ceil(std::log10(pixels_per_unit / 2))), 0, 12);
 }
 
-QString Fixed(double x, int decimals) { return QString::fromStdString(exact::FixedText(x, decimals)); }
+QString Fixed(double x, int decimals) { return QString::fromStdString(chart::ValueText(x, decimals)); }
 
 }  // namespace
 

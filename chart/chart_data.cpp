@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "calc/balance.h"
+#include "chart/value_text.h"
 #include "diagram/colours.h"
 #include "exact/interaction.h"
 #include "exact/polar_curve.h"
@@ -20,12 +21,7 @@ constexpr double kDegree = std::numbers::pi / 180.0;
 constexpr platform::Colour kBlack = 0;
 constexpr platform::Colour kPurple = 0x800080;
 
-// x with `decimals` places; a value that rounds to zero is written without a sign.
-std::string Fixed(double x, int decimals) {
-  std::string text = exact::FixedText(x, decimals);
-  if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
-  return text;
-}
+std::string Fixed(double x, int decimals) { return ValueText(x, decimals); }
 
 // A shock polar point in the chart's plane, on one side of the upstream direction.
 CurvePoint Placed(const exact::PolarPoint& q, const Point& upstream, double side) {

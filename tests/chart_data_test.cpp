@@ -143,6 +143,11 @@ TEST(ChartData, WhatCannotBeDrawnIsTold) {
   ASSERT_EQ(detached.notes.size(), 1u);
   EXPECT_EQ(detached.notes[0].rfind("Shock A: ", 0), 0u) << detached.notes[0];
 
+  // Pressures of 1e99 read in a few digits with an exponent.
+  for (const chart::Mark& m : chart::MakeChart(Inputs(1e50, 10.0, 5.0)).marks) {
+    EXPECT_LT(m.label.size(), 60u) << m.label;
+  }
+
   for (const double M1 : {0.5, double{NAN}, double{INFINITY}}) {
     const chart::ChartData nothing = chart::MakeChart(Inputs(M1, 10.0, 5.0));
     EXPECT_TRUE(nothing.polars.empty());
