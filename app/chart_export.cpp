@@ -18,6 +18,7 @@ namespace {
 // Paints a freshly made chart of `size` onto `device`.
 void PaintChart(const chart::ChartData& data, const chart::View& view, QSize size, QPaintDevice& device) {
   QGraphicsScene scene;
+  scene.setItemIndexMethod(QGraphicsScene::NoIndex);
   auto* plot = new ChartPlot;  // the scene owns it
   scene.addItem(plot);
   plot->setGeometry(QRectF(QPointF(0, 0), QSizeF(size)));

@@ -223,8 +223,11 @@ void ChartPlot::Show(chart::ChartData data) {
   }
   WriteTitle();
 
+  // One layout at the end, not one for every series the axes take on.
+  relayout_running_ = true;
   AddPolars();
   AddMarks();
+  relayout_running_ = false;
   Fit();
 }
 

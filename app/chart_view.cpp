@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include <QGraphicsScene>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -28,6 +29,8 @@ QString Fixed(double x, int decimals) { return QString::fromStdString(chart::Val
 
 ChartView::ChartView(QWidget* parent) : QChartView(new ChartPlot, parent) {
   plot_ = static_cast<ChartPlot*>(chart());
+  // Few items, and labels that move at every zoom: no index to keep up.
+  scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
   setRenderHint(QPainter::Antialiasing);
   setRubberBand(QChartView::RectangleRubberBand);
   setMouseTracking(true);
