@@ -101,7 +101,13 @@ void ChartWindow::ShowCalculation(const Form1& form) {
   // Rows 7 to 15 hold a solution of this calculation unless it left them stale.
   const auto* fi = form.findChild<QLineEdit*>("Text_Fi");
   const bool shown = fi != nullptr && !form.Stale().IsStale(fi);
-  ShowChart(chart::MakeChart(chart::InputsOf(procedures, shown)));
+  const chart::ChartInputs inputs = chart::InputsOf(procedures, shown);
+  chart::ChartData data = chart::MakeChart(inputs);
+  for (const MarkSource& source : mark_sources_) {
+    for (chart::Mark& mark : source(inputs)) data.marks.push_back(std::move(mark));
+  }
+  data.fit = chart::FitView(data);
+  ShowChart(std::move(data));
 }
 
 void ChartWindow::ShowChart(chart::ChartData data) { view_->Plot().Show(std::move(data)); }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <vector>
+
 #include <QMainWindow>
 #include <QString>
 
@@ -26,6 +29,11 @@ class ChartWindow : public QMainWindow {
   void ShowCalculation(const Form1& form);
   void ShowChart(chart::ChartData data);
 
+  // More marks for every chart of a calculation (triple points, say), made
+  // from the same inputs; they join the fitted view and the readout.
+  using MarkSource = std::function<std::vector<chart::Mark>(const chart::ChartInputs&)>;
+  void AddMarkSource(MarkSource source) { mark_sources_.push_back(std::move(source)); }
+
   ChartView& View() { return *view_; }
   QString Readout() const;
 
@@ -42,6 +50,7 @@ class ChartWindow : public QMainWindow {
 
   ChartView* view_ = nullptr;
   QLabel* readout_ = nullptr;
+  std::vector<MarkSource> mark_sources_;
 };
 
 }  // namespace app

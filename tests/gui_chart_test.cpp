@@ -116,12 +116,22 @@ class ChartWindowTest : public QObject {
     QVERIFY2(std::abs(theta - 4.98) <= 1.5 / scale.per_degree, qPrintable(readout));
     QVERIFY2(std::abs(p - 2.840) <= 1.5 / scale.per_p, qPrintable(readout));
 
+    // A mark added by another part of the program shows with its label.
+    window->AddMarkSource([](const chart::ChartInputs& in) {
+      return std::vector<chart::Mark>{{chart::MarkKind::Other, {in.TetaA, 100.0}, 0, "Added point"}};
+    });
     // At M1 = 5 with 20/20 every polar lies inside the view it opens with.
     Calculate(*form_, "5", "20", "20");
     const chart::ChartData& wide = window->View().Plot().Data();
     QVERIFY(wide.title.starts_with("M1 = 5,"));
     QCOMPARE(wide.polars.size(), 3u);
     for (const chart::Polar& polar : wide.polars) QVERIFY(Inside(window->View().Plot().CurrentView(), polar));
+    const chart::Mark* added = MarkOf(wide, chart::MarkKind::Other);
+    QVERIFY(added != nullptr && added->at.theta == 20.0);
+    QVERIFY(window->View().Plot().CurrentView().p.hi > 100.0);
+    bool labelled = false;
+    for (const auto& [text, rect] : window->View().Plot().ShownLabels()) labelled = labelled || text == "Added point";
+    QVERIFY(labelled);
 
     // Without a regular solution the chart says why and marks none.
     form_->SetMethod(calc::Method::Exact);
