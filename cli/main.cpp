@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "cli/options.h"
 #include "cli/raster_export.h"
 #include "cli/report_output.h"
@@ -40,7 +40,7 @@ bool ExportPictures(const cli::RunReport& report, const cli::ExportRequest& requ
     if (!request.svg_path.empty()) {
       diagram::SvgSurface svg(request.width, request.height, request.scale);
       report.drawing.ReplayOnto(svg);
-      cli::WriteFileAtomically(request.svg_path, svg.Document());
+      platform::WriteFileAtomically(request.svg_path, svg.Document());
     }
   } catch (const std::exception& error) {
     std::cerr << "shocks-cli: SVG picture: " << error.what() << "\n";
@@ -48,7 +48,7 @@ bool ExportPictures(const cli::RunReport& report, const cli::ExportRequest& requ
   }
   try {
     if (!request.png_path.empty()) {
-      cli::WriteFileAtomically(request.png_path, cli::EncodePng(report.drawing, request));
+      platform::WriteFileAtomically(request.png_path, cli::EncodePng(report.drawing, request));
     }
   } catch (const std::exception& error) {
     std::cerr << "shocks-cli: PNG picture: " << error.what() << "\n";
@@ -58,12 +58,7 @@ bool ExportPictures(const cli::RunReport& report, const cli::ExportRequest& requ
 }
 
 int Run(const cli::Options& options) {
-  const calc::SlipLineSearch search = options.method == cli::Method::Iteras
-                                          ? calc::SlipLineSearch::Iteras
-                                          : calc::SlipLineSearch::Iterasyon;
-  const cli::RunReport report = options.method == cli::Method::Exact
-                                    ? cli::RunExactCalculation(options.inputs, options.gamma)
-                                    : cli::RunCalculation(options.inputs, search);
+  const cli::RunReport report = cli::RunCalculation(options.inputs, options.method, options.gamma);
   if (options.format == cli::Format::Json) {
     std::cout << cli::ReportToJson(report, options.drawing);
   } else {
@@ -86,14 +81,14 @@ int main(int argc, char* argv[]) {
     return Run(*options);
   }
   if (std::holds_alternative<cli::ShowHelp>(command)) {
-    std::cout << cli::kUsage;
+    std::cout << cli::HelpText();
     return 0;
   }
   if (std::holds_alternative<cli::ShowVersion>(command)) {
     std::cout << "1.00\n";
     return 0;
   }
-  std::cerr << "shocks-cli: " << std::get<cli::UsageError>(command).message << "\n\n"
-            << cli::kUsage;
+  std::cerr << "shocks-cli: " << std::get<cli::UsageError>(command).message
+            << "\nRun 'shocks-cli --help' for the options.\n";
   return 2;
 }
