@@ -16,7 +16,7 @@
 #include "app/form1.h"
 #include "chart/chart_csv.h"
 #include "chart/from_calculation.h"
-#include "cli/atomic_file.h"
+#include "platform/atomic_file.h"
 
 namespace app {
 
@@ -27,7 +27,7 @@ const QString kHint =
     "double or right click: fit";
 
 void WriteWhole(const QString& path, const QByteArray& bytes) {
-  cli::WriteFileAtomically(path.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  platform::WriteFileAtomically(path.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace
@@ -126,7 +126,7 @@ void ChartWindow::ExportSvg(const QString& path) const {
 
 void ChartWindow::ExportCsv(const QString& path) const {
   const std::string csv = chart::ChartCsv(view_->Plot().Data());
-  cli::WriteFileAtomically(path.toStdString(), csv);
+  platform::WriteFileAtomically(path.toStdString(), csv);
 }
 
 void ChartWindow::ExportWithDialog(const QString& kind) {

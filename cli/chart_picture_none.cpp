@@ -4,7 +4,9 @@
 
 namespace cli {
 
-std::string EncodeChart(const chart::ChartInputs&, const std::string&, int, int) {
+bool HasChartExport() { return false; }
+
+std::string EncodeChart(const chart::ChartInputs&, const std::string&, int, int, int) {
   throw std::runtime_error("this program draws no chart: run shocks-cli-raster");
 }
 

@@ -18,7 +18,10 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 }  // namespace
 
-std::string EncodeChart(const chart::ChartInputs& inputs, const std::string& format, int width, int height) {
+bool HasChartExport() { return true; }
+
+std::string EncodeChart(const chart::ChartInputs& inputs, const std::string& path, int width, int height,
+                        int scale) {
   // Qt Charts draws with the widgets' graphics items, which need an
   // application object; no display is needed to draw into a file.
   std::unique_ptr<QApplication> app;
@@ -42,7 +45,9 @@ std::string EncodeChart(const chart::ChartInputs& inputs, const std::string& for
   }
   const chart::ChartData data = chart::MakeChart(inputs);
   const QSize size(width, height);
-  const QByteArray bytes = format == "svg" ? app::ChartSvg(data, data.fit, size) : app::ChartPng(data, data.fit, size, 1.0);
+  const QString name = QString::fromStdString(path);
+  const QByteArray bytes = name.endsWith(".svg", Qt::CaseInsensitive) ? app::ChartSvg(data, data.fit, size)
+                                                                      : app::ChartPng(data, data.fit, size, scale);
   return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/atomic_file.h"
+#include "cli/chart_picture.h"
 #include "cli/options.h"
 #include "cli/raster_export.h"
 #include "cli/report_output.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-// Hands the whole command to the twin that can draw PNG pictures.
+// Hands the whole command to the twin that can draw PNG pictures and charts.
 int RunRasterTwin(char* argv[]) {
   std::string self(4096, '\0');
   const ssize_t length = ::readlink("/proc/self/exe", self.data(), self.size() - 1);
@@ -26,9 +27,9 @@ int RunRasterTwin(char* argv[]) {
     self.resize(static_cast<std::size_t>(length));
     const std::string twin = self.substr(0, self.rfind('/') + 1) + "shocks-cli-raster";
     ::execv(twin.c_str(), argv);
-    std::cerr << "shocks-cli: PNG export needs " << twin << ": " << std::strerror(errno) << "\n";
+    std::cerr << "shocks-cli: PNG pictures and charts need " << twin << ": " << std::strerror(errno) << "\n";
   } else {
-    std::cerr << "shocks-cli: PNG export needs shocks-cli-raster beside this program\n";
+    std::cerr << "shocks-cli: PNG pictures and charts need shocks-cli-raster beside this program\n";
   }
   return 1;
 }
@@ -44,6 +45,16 @@ bool ExportPictures(const cli::RunReport& report, const cli::ExportRequest& requ
     }
   } catch (const std::exception& error) {
     std::cerr << "shocks-cli: SVG picture: " << error.what() << "\n";
+    written = false;
+  }
+  try {
+    if (!request.chart_path.empty()) {
+      platform::WriteFileAtomically(request.chart_path,
+                                    cli::EncodeChart(report.chart, request.chart_path, request.chart_width,
+                                                     request.chart_height, request.scale));
+    }
+  } catch (const std::exception& error) {
+    std::cerr << "shocks-cli: chart: " << error.what() << "\n";
     written = false;
   }
   try {
@@ -75,7 +86,10 @@ int main(int argc, char* argv[]) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   const cli::ParsedCommand command = cli::ParseCommandLine(args);
   if (const auto* options = std::get_if<cli::Options>(&command)) {
-    if (!options->export_request.png_path.empty() && !cli::HasRasterExport()) {
+    // PNG pictures and the chart (SVG too) are drawn with Qt, by the twin.
+    const cli::ExportRequest& request = options->export_request;
+    if ((!request.png_path.empty() && !cli::HasRasterExport()) ||
+        (!request.chart_path.empty() && !cli::HasChartExport())) {
       return RunRasterTwin(argv);
     }
     return Run(*options);

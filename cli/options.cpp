@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <optional>
 #include <string_view>
@@ -82,6 +83,21 @@ void DefineOptions(CLI::App& app, Options& options, Requests& requests) {
   file("--svg", options.export_request.svg_path, "write the diagram as an SVG picture");
   file("--png", options.export_request.png_path, "write the diagram as a PNG picture");
   app.add_option_function<std::string>(
+         "--chart",
+         [&options](const std::string& path) {
+           const auto ends = [&path](std::string_view suffix) {
+             return path.size() > suffix.size() &&
+                    std::equal(suffix.rbegin(), suffix.rend(), path.rbegin(),
+                               [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+           };
+           if (!ends(".svg") && !ends(".png")) {
+             throw CLI::ValidationError("--chart takes a file name ending in .svg or .png");
+           }
+           options.export_request.chart_path = path;
+         },
+         "write the pressure-deflection chart, SVG or PNG by the file's ending")
+      ->type_name("FILE");
+  app.add_option_function<std::string>(
          "--size",
          [&options](const std::string& text) {
            const auto x = text.find('x');
@@ -92,10 +108,10 @@ void DefineOptions(CLI::App& app, Options& options, Requests& requests) {
            if (!width || !height) {
              throw CLI::ValidationError("--size takes WIDTHxHEIGHT, 16 to 8192 pixels each");
            }
-           options.export_request.width = *width;
-           options.export_request.height = *height;
+           options.export_request.width = options.export_request.chart_width = *width;
+           options.export_request.height = options.export_request.chart_height = *height;
          },
-         "picture size in pixels (default 357x333, the window's box)")
+         "picture size in pixels (default 357x333, the window's box; chart 900x600)")
       ->type_name("WxH");
   app.add_option_function<std::string>(
          "--scale",
@@ -125,7 +141,8 @@ std::optional<std::string> Inconsistency(const Options& options) {
   if (draws && options.gamma != 1.4) {
     return "the diagram is drawn for air: --drawing, --svg and --png need gamma 1.4";
   }
-  if (picture.width * picture.scale > 16384 || picture.height * picture.scale > 16384) {
+  if (std::max(picture.width, picture.chart_width) * picture.scale > 16384 ||
+      std::max(picture.height, picture.chart_height) * picture.scale > 16384) {
     return "the picture would be larger than 16384 pixels on a side";
   }
   return std::nullopt;

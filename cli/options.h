@@ -19,6 +19,9 @@ struct ExportRequest {
   int width = 357;       // the picture box, in pixels
   int height = 333;
   int scale = 1;         // whole-number enlargement for print
+  std::string chart_path;  // the pressure-deflection chart, .svg or .png; empty: none
+  int chart_width = 900;   // its size: --size sets both
+  int chart_height = 600;
 };
 
 struct Options {

@@ -105,3 +105,18 @@ TEST(CliOptions, PictureSizeAndScale) {
   EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--size", "8192x8192", "--scale", "4"})));
   EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--svg", ""})));
 }
+
+// The chart goes by its file's ending; --size sets its size too, any gamma is drawn.
+TEST(CliOptions, Chart) {
+  const auto parsed = Parse({"--chart", "c.SVG", "--method", "exact", "--gamma", "1.3"});
+  const auto* options = std::get_if<cli::Options>(&parsed);
+  ASSERT_NE(options, nullptr);
+  EXPECT_EQ(options->export_request.chart_path, "c.SVG");
+  EXPECT_EQ(options->export_request.chart_width, 900);
+  const auto sized = Parse({"--chart=c.png", "--size", "640x480"});
+  ASSERT_TRUE(std::holds_alternative<cli::Options>(sized));
+  EXPECT_EQ(std::get<cli::Options>(sized).export_request.chart_height, 480);
+  for (const char* path : {"c.pdf", "", ".svg", "svg", "c.svg.txt"}) {
+    EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--chart", path}))) << path;
+  }
+}
