@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
@@ -55,6 +56,14 @@ class Form1 : public QMainWindow {
   // stood: restores them now and saves them when the window closes. Without
   // this call (tests, screenshots) the window touches no settings.
   void UseSettings();
+
+  // Puts texts into the input fields, as a user would type them (M1, p1,
+  // Teta-A, Teta-B; a field without a text keeps its own).
+  void SetInputs(const std::array<std::optional<std::string>, 4>& texts);
+
+  // Writes the diagram as shown to `path`: SVG when the name ends in ".svg",
+  // else PNG; whole or not at all. Throws std::runtime_error saying why not.
+  void SaveDiagramAs(const std::string& path) const;
 
   PictureBox& Picture1() { return *picture1_; }
   const calc::Form1Procedures& Procedures() const { return *procedures_; }
