@@ -18,3 +18,7 @@ if(SHOCKS_BUILD_GUI)
   add_executable(window_bench window_bench.cpp)
   target_link_libraries(window_bench PRIVATE shocks::app benchmark::benchmark)
 endif()
+
+# shocks-cli --batch over 100 000 exact cases.
+add_executable(batch_bench batch_bench.cpp)
+target_link_libraries(batch_bench PRIVATE shocks_cli_lib benchmark::benchmark)

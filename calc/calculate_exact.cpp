@@ -88,8 +88,9 @@ void Form1Procedures::CalculateExactly(double gamma) {
   Show(out.Text_M3, s.M3, 3);
   Show(out.Text_p3, p3, 3);
 
-  // The diagram is drawn for air, and its polars need supersonic regions 2 and 3.
-  if (gamma == exact::kGammaAir && s.M2 > 1.0 && s.M3 > 1.0) {
+  // The diagram is drawn for air, and its polars need supersonic regions 2 and 3;
+  // a caller that shows neither diagram nor log (a batch) leaves both out.
+  if (controls_.exact_details && gamma == exact::kGammaAir && s.M2 > 1.0 && s.M3 > 1.0) {
     using platform::Real;
     DrawDiagram((Real(s.TetaA) * s.DegToRad).value(), (Real(s.TetaB) * s.DegToRad).value(), p2, p3);
   }
@@ -97,7 +98,9 @@ void Form1Procedures::CalculateExactly(double gamma) {
   controls_.List1.Clear();
   for (std::size_t i = 0; i < evaluations.size(); ++i) {
     const exact::BalanceEvaluation& e = evaluations[i];
-    controls_.List1.AddItem(EvaluationLine(static_cast<int>(i + 1), e, controls_.decimal_separator));
+    if (controls_.exact_details) {
+      controls_.List1.AddItem(EvaluationLine(static_cast<int>(i + 1), e, controls_.decimal_separator));
+    }
     record_.search_path.push_back({e.Fi, e.p4, e.p5});
   }
   if (failure) throw *failure;

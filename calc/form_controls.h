@@ -44,6 +44,11 @@ struct Form1Controls {
   platform::MessageBox& messages;  // the solver's modal message
   WarningBox& warnings;            // gathers what the user should know beside the results
   char decimal_separator = '.';    // the user's, for numbers shown as text
+  // Whether the exact method draws the diagram and logs its search. Its
+  // solution comes from neither, so a caller that shows only the results (a
+  // batch) leaves both out; the original methods always draw and log, as
+  // their calculation runs through both.
+  bool exact_details = true;
 };
 
 }  // namespace calc

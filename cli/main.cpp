@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fstream>
 #include <iostream>
 #include <stdexcept>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include "platform/atomic_file.h"
 #include "cli/chart_picture.h"
+#include "cli/batch.h"
 #include "cli/options.h"
 #include "cli/raster_export.h"
 #include "cli/raster_twin.h"
@@ -69,7 +71,36 @@ bool ExportPictures(const cli::RunReport& report, const cli::ExportRequest& requ
   return written;
 }
 
+// A batch: exit status 0 when every row was calculated, 1 when any row
+// failed, 2 when the file cannot be read or its header not used.
+int RunBatch(const cli::Options& options) {
+  std::ifstream file;
+  if (options.batch_path != "-") {
+    file.open(options.batch_path, std::ios::binary);
+    if (!file) {
+      std::cerr << "shocks-cli: --batch " << options.batch_path << ": " << std::strerror(errno) << "\n";
+      return 2;
+    }
+  }
+  std::istream& in = options.batch_path == "-" ? std::cin : file;
+  // Only the progress bar writes through C's streams while the rows run.
+  std::ios::sync_with_stdio(false);
+  try {
+    const cli::BatchSummary summary = cli::RunBatch(in, std::cout, options, stderr);
+    std::cout.flush();
+    if (in.bad()) {
+      std::cerr << "shocks-cli: --batch " << options.batch_path << ": the file could not be read to its end\n";
+      return 2;
+    }
+    return summary.failed > 0 ? 1 : 0;
+  } catch (const cli::BatchHeaderError& error) {
+    std::cerr << "shocks-cli: --batch " << options.batch_path << ": " << error.what() << "\n";
+    return 2;
+  }
+}
+
 int Run(const cli::Options& options) {
+  if (!options.batch_path.empty()) return RunBatch(options);
   const cli::RunReport report = cli::RunCalculation(options.inputs, options.method, options.gamma);
   if (options.format == cli::Format::Json) {
     std::cout << cli::ReportToJson(report, options.drawing);

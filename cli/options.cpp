@@ -18,8 +18,13 @@ constexpr const char* kFooter =
     "Each TEXT is read like the window's field: the leading number, blanks\n"
     "ignored, \".\" as the decimal point; no number gives 0.\n"
     "\n"
+    "A --batch file has a header row naming its columns, any of M1, p1, TetaA,\n"
+    "TetaB, method and gamma; each further row is one case. It writes one JSON\n"
+    "object a line (inputs, results, messages, warnings, error, exact), or a\n"
+    "CSV table with --format csv; a row that cannot run is told in its own line.\n"
+    "\n"
     "Exit status: 0 calculation finished, 1 calculation failed (or a picture\n"
-    "not written), 2 bad usage.";
+    "not written; in a batch, any row), 2 bad usage.";
 
 std::optional<int> WholeNumber(std::string_view text, int low, int high) {
   int value = 0;
@@ -62,11 +67,13 @@ void DefineOptions(CLI::App& app, Options& options, Requests& requests) {
              options.format = Format::Text;
            } else if (text == "json") {
              options.format = Format::Json;
+           } else if (text == "csv") {
+             options.format = Format::Csv;
            } else {
-             throw CLI::ValidationError("--format takes text or json");
+             throw CLI::ValidationError("--format takes text, json or csv");
            }
          },
-         "text (default) or json")
+         "text (default) or json; csv for --batch")
       ->type_name("NAME");
   app.add_flag("--drawing", options.drawing, "add the drawing operations to the JSON output")
       ->disable_flag_override();
@@ -96,6 +103,15 @@ void DefineOptions(CLI::App& app, Options& options, Requests& requests) {
            options.export_request.chart_path = path;
          },
          "write the pressure-deflection chart, SVG or PNG by the file's ending")
+      ->type_name("FILE");
+  app.add_option_function<std::string>(
+         "--batch",
+         [&options](const std::string& path) {
+           if (path.empty()) throw CLI::ValidationError("--batch needs a file name, or - for standard input");
+           options.batch_path = path;
+         },
+         "one calculation per row of the CSV file FILE (- reads standard input); the other "
+         "options give what a row leaves out")
       ->type_name("FILE");
   app.add_option_function<std::string>(
          "--size",
@@ -135,8 +151,16 @@ std::string OneLine(std::string text) {
 std::optional<std::string> Inconsistency(const Options& options) {
   const ExportRequest& picture = options.export_request;
   const bool draws = options.drawing || !picture.svg_path.empty() || !picture.png_path.empty();
-  if (options.method != Method::Exact && options.gamma != 1.4) {
+  // In a batch --gamma is for the rows that use the exact method.
+  if (options.batch_path.empty() && options.method != Method::Exact && options.gamma != 1.4) {
     return "--gamma goes with --method exact; the other methods use 1.4";
+  }
+  if (!options.batch_path.empty() &&
+      (draws || !picture.chart_path.empty())) {
+    return "--batch draws no pictures (no --drawing, --svg, --png or --chart)";
+  }
+  if (options.batch_path.empty() && options.format == Format::Csv) {
+    return "--format csv goes with --batch";
   }
   if (draws && options.gamma != 1.4) {
     return "the diagram is drawn for air: --drawing, --svg and --png need gamma 1.4";
@@ -173,6 +197,9 @@ ParsedCommand ParseCommandLine(const std::vector<std::string>& args) {
   if (requests.help) return ShowHelp{};
   if (requests.version) return ShowVersion{};
   if (const auto problem = Inconsistency(options)) return UsageError{*problem};
+  if (!options.batch_path.empty() && options.format == Format::Text && app.count("--format") > 0) {
+    return UsageError{"--batch writes JSON lines (the default) or CSV: --format json or csv"};
+  }
   return options;
 }
 

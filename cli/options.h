@@ -10,7 +10,7 @@
 namespace cli {
 
 using Method = calc::Method;
-enum class Format { Text, Json };
+enum class Format { Text, Json, Csv };  // Csv for a batch only
 
 // Pictures of the diagram to write after the calculation.
 struct ExportRequest {
@@ -31,6 +31,7 @@ struct Options {
   bool drawing = false;
   double gamma = 1.4;  // exact method only
   ExportRequest export_request;
+  std::string batch_path;  // a CSV file of cases, "-" for standard input; empty: one case
 };
 
 struct ShowHelp {};

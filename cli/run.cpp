@@ -1,5 +1,6 @@
 #include "cli/run.h"
 
+#include "calc/result_table.h"
 #include "chart/from_calculation.h"
 
 #include "platform/memory_controls.h"
@@ -44,11 +45,28 @@ class CollectingWarnings : public calc::WarningBox {
   std::vector<calc::Warning>& into_;
 };
 
+// A list and a surface that keep nothing, for what a run need not keep.
+class DiscardingList : public platform::ListBox {
+ public:
+  void Clear() override {}
+  void AddItem(const std::string&) override {}
+};
+
+class DiscardingSurface : public platform::Surface {
+ public:
+  void Scale(float, float, float, float) override {}
+  void Cls() override {}
+  void Line(float, float, float, float, platform::Colour) override {}
+  void PSet(float, float, platform::Colour) override {}
+  void Circle(float, float, float, platform::Colour) override {}
+};
+
 }  // namespace
 
-RunReport RunCalculation(const InputTexts& inputs, calc::Method method, double gamma) {
+RunReport RunCalculation(const InputTexts& inputs, calc::Method method, double gamma, RunKeeps keeps) {
   RunReport report;
   report.gamma = gamma;
+  report.results.reserve(calc::kResultLabels.size());
   platform::MemoryTextBox m1(inputs.M1), p1(inputs.p1), tetaA(inputs.TetaA), tetaB(inputs.TetaB);
   ResultBox betaA("Text_BetaA", report), m2("Text_M2", report), p2("Text_p2", report),
       betaB("Text_BetaB", report), m3("Text_M3", report), p3("Text_p3", report),
@@ -56,17 +74,20 @@ RunReport RunCalculation(const InputTexts& inputs, calc::Method method, double g
       m4("Text_M4", report), p4("Text_p4", report), tetaD("Text_TetaD", report),
       betaD("Text_BetaD", report), m5("Text_M5", report), p5("Text_p5", report);
   platform::MemoryListBox list;
+  DiscardingList no_list;
+  DiscardingSurface no_drawing;
   CollectingBox messages(report.messages);
   CollectingWarnings warnings(report.warnings);
 
   const calc::Form1Controls controls{
       {m1, p1, tetaA, tetaB},
       {betaA, m2, p2, betaB, m3, p3, fi, tetaC, betaC, m4, p4, tetaD, betaD, m5, p5},
-      list,
-      report.drawing,
+      keeps.details ? static_cast<platform::ListBox&>(list) : no_list,
+      keeps.details ? static_cast<platform::Surface&>(report.drawing) : no_drawing,
       messages,
       warnings,
-      '.'};
+      '.',
+      keeps.details};
   calc::Form1Procedures form(controls);
   form.Form_Load();
   try {
@@ -77,7 +98,7 @@ RunReport RunCalculation(const InputTexts& inputs, calc::Method method, double g
     report.error = calc::DescribeFailure(error, form);
   }
   report.exact = form.Record().exact_solution;
-  report.chart = chart::InputsOf(form, /*solution_shown=*/!report.error);
+  if (keeps.details) report.chart = chart::InputsOf(form, /*solution_shown=*/!report.error);
   report.log = list.items;
   return report;
 }

@@ -38,11 +38,19 @@ struct RunReport {
   chart::ChartInputs chart;  // what the pressure-deflection chart is made from
 };
 
+// What a run keeps beside the results, messages, warnings, error and exact
+// solution: the log, the drawing and the chart's inputs, or none (a batch). Without them the
+// original methods still draw and log, as their calculation runs through
+// both, into controls that keep nothing; the exact method leaves both out.
+struct RunKeeps {
+  bool details = true;
+};
+
 // Runs the Calculate procedure on fresh controls, as one press of Calculate
 // in a window just started, with "." as the decimal separator. gamma goes
 // with the exact method; the others use 1.4.
 RunReport RunCalculation(const InputTexts& inputs, calc::Method method,
-                         double gamma = exact::kGammaAir);
+                         double gamma = exact::kGammaAir, RunKeeps keeps = {});
 
 // The exact method on the same input texts, for any ratio of specific heats.
 RunReport RunExactCalculation(const InputTexts& inputs, double gamma);
