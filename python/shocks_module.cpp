@@ -12,11 +12,12 @@
 #include <limits>
 #include <numbers>
 #include <optional>
+#include <variant>
 #include <string>
 #include <vector>
 
 #include "calc/failure_report.h"
-#include "calc/method.h"
+#include "cli/options.h"
 #include "cli/report_output.h"
 #include "cli/run.h"
 #include "exact/error.h"
@@ -205,16 +206,18 @@ std::string Repr(const Interaction& i) {
 
 // ---- The window's calculation ------------------------------------------------
 
-// What `shocks-cli --format json` prints for the same texts, read by Python's json.
+// What `shocks-cli --format json` prints for the same texts, read by Python's
+// json: the command line is read by the command line's own parser, so that
+// its rules and messages hold here too.
 py::object Calculate(const std::string& M1, const std::string& p1, const std::string& teta_a,
                      const std::string& teta_b, const std::string& method, double gamma) {
-  const std::optional<calc::Method> chosen = calc::MethodFromName(method);
-  if (!chosen) throw py::value_error("method takes iterasyon, iteras or exact");
-  if (*chosen != calc::Method::Exact && gamma != exact::kGammaAir) {
-    throw py::value_error("gamma goes with method exact; the other methods use 1.4");
-  }
-  const cli::RunReport report = cli::RunCalculation({M1, p1, teta_a, teta_b}, *chosen, gamma);
-  return py::module_::import("json").attr("loads")(cli::ReportToJson(report, false));
+  const cli::ParsedCommand command = cli::ParseCommandLine(
+      {"--M1=" + M1, "--p1=" + p1, "--TetaA=" + teta_a, "--TetaB=" + teta_b, "--method=" + method,
+       "--gamma=" + exact::NumberText(gamma), "--format=json"});
+  if (const auto* error = std::get_if<cli::UsageError>(&command)) throw py::value_error(error->message);
+  const cli::Options& options = std::get<cli::Options>(command);
+  const cli::RunReport report = cli::RunCalculation(options.inputs, options.method, options.gamma);
+  return py::module_::import("json").attr("loads")(cli::ReportToJson(report, options.drawing));
 }
 
 // ---- Errors -------------------------------------------------------------------
@@ -392,5 +395,6 @@ PYBIND11_MODULE(shocks, m) {
         "place and description) and, for method \"exact\", the full-precision\n"
         "solution. method is \"iterasyon\" (the slip-line iteration), \"iteras\" (the\n"
         "step search) or \"exact\"; gamma, the ratio of specific heats, goes with\n"
-        "\"exact\" only. A failed calculation is reported in the dict, not raised.");
+        "\"exact\" only. A failed calculation is reported in the dict, not raised;\n"
+        "a method or gamma shocks-cli would refuse raises ValueError with its message.");
 }
