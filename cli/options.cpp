@@ -53,7 +53,7 @@ void DefineOptions(CLI::App& app, Options& options, Requests& requests) {
            }
            options.gamma = gamma;
          },
-         "ratio of specific heats for --method exact (default 1.4)")
+         "ratio of specific heats for --method exact\n(default 1.4)")
       ->type_name("G");
   app.add_option_function<std::string>(
          "--format",
@@ -95,7 +95,7 @@ void DefineOptions(CLI::App& app, Options& options, Requests& requests) {
            }
            options.export_request.chart_path = path;
          },
-         "write the pressure-deflection chart, SVG or PNG by the file's ending")
+         "write the pressure-deflection chart, SVG or PNG\nby the file's ending")
       ->type_name("FILE");
   app.add_option_function<std::string>(
          "--size",
@@ -111,7 +111,7 @@ void DefineOptions(CLI::App& app, Options& options, Requests& requests) {
            options.export_request.width = options.export_request.chart_width = *width;
            options.export_request.height = options.export_request.chart_height = *height;
          },
-         "picture size in pixels (default 357x333, the window's box; chart 900x600)")
+         "picture size in pixels (default 357x333, the\nwindow's box; chart 900x600)")
       ->type_name("WxH");
   app.add_option_function<std::string>(
          "--scale",
@@ -120,7 +120,7 @@ void DefineOptions(CLI::App& app, Options& options, Requests& requests) {
            if (!scale) throw CLI::ValidationError("--scale takes a whole number from 1 to 16");
            options.export_request.scale = *scale;
          },
-         "enlarge the pictures N times for print (1 to 16, default 1)")
+         "enlarge the pictures N times for print\n(1 to 16, default 1)")
       ->type_name("N");
 }
 

@@ -55,11 +55,21 @@ TEST(CliOptions, AValueThatIsAnOptionRepeatsAndStrayArgumentsAreUsageErrors) {
   EXPECT_EQ(message({"--help", "--bogus"}), "unexpected argument \"--bogus\"");
   EXPECT_EQ(message({"--", "--M1", "4"}), "unexpected argument \"--M1\" \"4\"");
   EXPECT_EQ(message({"--drawing=yes"}), "--drawing takes no value");
+  EXPECT_EQ(message({"-h", "--help"}), "--help is given twice; give each option once");
+  EXPECT_EQ(message({"-h=1"}), "-h takes no value");
+  const auto short_value = Parse({"--TetaB", "-h", "--TetaA", "-5"});  // values, not options
+  ASSERT_TRUE(std::holds_alternative<cli::Options>(short_value));
+  EXPECT_EQ(std::get<cli::Options>(short_value).inputs.TetaB, "-h");
   EXPECT_TRUE(std::holds_alternative<cli::ShowHelp>(Parse({"-h"})));
   EXPECT_TRUE(std::holds_alternative<cli::Options>(Parse({"--TetaB", "-5", "--"})));
   const std::string help = cli::HelpText();
   for (const char* option : {"--M1 TEXT", "--method NAME", "--gamma G", "--size WxH", "Exit status: 0"}) {
     EXPECT_NE(help.find(option), std::string::npos) << option;
+  }
+  std::size_t line_start = 0;
+  for (std::size_t end = help.find('\n'); end != std::string::npos; end = help.find('\n', line_start)) {
+    EXPECT_LE(end - line_start, 80u) << help.substr(line_start, end - line_start);
+    line_start = end + 1;
   }
 }
 
