@@ -8,6 +8,7 @@
 
 #include "exact/interaction.h"
 #include "exact/sampled_roots.h"
+#include "exact/three_shock.h"
 
 namespace exact {
 
@@ -19,6 +20,8 @@ constexpr Tolerance kAngleTolerance{4 * std::numeric_limits<double>::epsilon(), 
 // Samples along TetaB: the margin changes sign once in all cases met, the
 // samples only guard against a second change the first bracket would hide.
 constexpr int kSamples = 12;
+// Samples of TetaB between the ends of the von Neumann search.
+constexpr int kVonNeumannSamples = 6;
 // Where no supersonic flow is left behind an incident shock.
 constexpr double kNoFlow = -1.0;
 
@@ -104,32 +107,41 @@ std::optional<double> DetachmentTetaB(const ShockPolar& free_stream, double Teta
 }
 
 std::optional<double> VonNeumannTetaB(const ShockPolar& free_stream, double TetaA) {
-  return VonNeumannTetaB(free_stream, TetaA, DetachmentTetaB(free_stream, TetaA));
-}
-
-std::optional<double> VonNeumannTetaB(const ShockPolar& free_stream, double TetaA,
-                                      std::optional<double> detachment) {
   // A Mach wave A leaves the crossing on the free-stream polar's weak branch.
-  if (!(TetaA > 0.0) || !Supersonic(free_stream, TetaA * kDegree)) return std::nullopt;
-  const double end = detachment.value_or(free_stream.SonicDeflection() / kDegree);
-  // Inside the range where the regular crossing exists, by more than a
-  // rounding at a polar's tip can move its end.
-  const double top = end * (1.0 - 1e-7);
-  // Pressure of the regular crossing less that of the stem turning the free
-  // stream to the slip line's direction: below zero while the crossing lies
-  // inside the free-stream polar.
-  const auto above_stem = [&](double tb) {
-    const Interaction r = SolveInteraction(free_stream.M1(), 1.0, TetaA, tb, free_stream.Gamma());
-    const double stem = std::min(std::abs(r.Fi) * kDegree, free_stream.MaxDeflection().theta);
-    return r.region4.p - free_stream.Strong(stem).pressure_ratio;
+  if (!(TetaA > 0.0)) return std::nullopt;
+  // As TetaB grows the regular crossing climbs the weak branch of the polar
+  // of region 2 from its origin; the condition holds where it first meets the
+  // strong branch of the free-stream polar: at triple point A's crossing X.
+  const std::optional<TriplePoint> X = SolveTriplePoint(free_stream, TetaA, TripleSide::A);
+  if (!X) return std::nullopt;
+  const double direction = X->slip_line * kDegree;
+  const double pressure = X->behind_stem.p;
+  // D turns region 3 from -TetaB to X's direction: a compression from
+  // TetaB = max(0, -direction) on, attached while that turn stays within the
+  // largest deflection of region 3, which shrinks as TetaB grows.
+  const double sonic = free_stream.SonicDeflection();
+  const double first = std::max(0.0, -direction);
+  const auto spare_turn = [&](double tb) {
+    const std::optional<ShockSolution> B = Supersonic(free_stream, tb);
+    if (!B) return -(direction + tb);
+    return ShockPolar(B->M2, free_stream.Gamma()).MaxDeflection().theta - (direction + tb);
   };
-  try {
-    for (const SampledRoot& root : SampledRoots(above_stem, Samples(top), kAngleTolerance)) {
-      return root.x;
-    }
-  } catch (const Error& error) {
-    // The regular crossing lost within its range: no condition to report.
-    if (error.Kind() != ErrorKind::NoRegularIntersection) throw;
+  if (!(first < sonic) || spare_turn(first) < 0.0) return std::nullopt;
+  const RootBracket end = Toms748Solve(spare_turn, first, sonic, kAngleTolerance, 200);
+  const double last = end.lower;  // the end where D is still attached
+  // Pressure on the weak branch of the polar of region 3 at X's direction,
+  // less X's: below zero at the first TetaB, where D is a Mach wave.
+  const auto above_X = [&](double tb) {
+    const std::optional<ShockSolution> B = Supersonic(free_stream, tb);
+    if (!B) return -pressure;
+    const ShockPolar polar3(B->M2, free_stream.Gamma());
+    const double turn = std::clamp(direction + tb, 0.0, polar3.MaxDeflection().theta);
+    return B->pressure_ratio * polar3.WeakPressureRatio(turn) - pressure;
+  };
+  std::vector<double> xs;
+  for (int k = 0; k <= kVonNeumannSamples; ++k) xs.push_back(first + (last - first) * k / kVonNeumannSamples);
+  for (const SampledRoot& root : SampledRoots(above_X, xs, kAngleTolerance)) {
+    return root.x / kDegree;
   }
   return std::nullopt;
 }
@@ -171,8 +183,8 @@ std::optional<double> SymmetricVonNeumann(const ShockPolar& free_stream) {
 TransitionCriteria FindCriteria(double M1, double TetaA, double gamma) {
   const ShockPolar free_stream(M1, gamma);
   TransitionCriteria out;
+  out.von_neumann = VonNeumannTetaB(free_stream, TetaA);
   out.detachment = DetachmentTetaB(free_stream, TetaA);
-  out.von_neumann = VonNeumannTetaB(free_stream, TetaA, out.detachment);
   out.von_neumann_symmetric = SymmetricVonNeumann(free_stream);
   out.detachment_symmetric = SymmetricDetachment(free_stream);
   return out;

@@ -31,9 +31,6 @@ TransitionCriteria FindCriteria(double M1, double TetaA, double gamma = kGammaAi
 // of regions 2 and 3 lies on the strong branch of the free-stream polar. Empty
 // where the polars part first, or region 2 is not supersonic.
 std::optional<double> VonNeumannTetaB(const ShockPolar& free_stream, double TetaA);
-// The same with DetachmentTetaB(free_stream, TetaA) known already.
-std::optional<double> VonNeumannTetaB(const ShockPolar& free_stream, double TetaA,
-                                      std::optional<double> detachment);
 // The TetaB (degrees) beyond which the weak branches of the polars of regions
 // 2 and 3 no longer cross: the tip of one touches the other. Empty where they
 // cross until the flow behind shock B is no longer supersonic, or region 2 is

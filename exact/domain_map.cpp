@@ -66,7 +66,9 @@ class ColumnFinder {
       c.detachment = 0.0;
     } else {
       c.detachment = DetachmentTetaB(fs_, a);
-      c.von_neumann = VonNeumannTetaB(fs_, a, c.detachment);
+      c.von_neumann = VonNeumannTetaB(fs_, a);
+      // Where the line ends on the detachment line the two meet within a rounding.
+      if (c.von_neumann && c.detachment) c.von_neumann = std::min(*c.von_neumann, *c.detachment);
     }
     return c;
   }
