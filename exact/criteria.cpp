@@ -22,6 +22,9 @@ constexpr Tolerance kAngleTolerance{4 * std::numeric_limits<double>::epsilon(), 
 constexpr int kSamples = 12;
 // Samples of TetaB between the ends of the von Neumann search.
 constexpr int kVonNeumannSamples = 6;
+// A deflection (degrees) below which shock A is a Mach wave: the pressures it
+// changes are lost in the rounding of the others.
+constexpr double kMachWave = 1e-12;
 // Where no supersonic flow is left behind an incident shock.
 constexpr double kNoFlow = -1.0;
 
@@ -48,12 +51,22 @@ std::vector<double> Samples(double top) {
   return out;
 }
 
-// Where the margin first falls from >= 0 to below: the end of the range in
-// which the sampled quantity holds.
+// Where f, >= 0 at the first sample, first falls below zero: the end of the
+// range in which the sampled property holds. The first sample below zero and
+// the one before it bracket the fall. Empty where f never falls, or is below
+// zero from the start.
 template <typename F>
 std::optional<double> FirstFall(F&& f, const std::vector<double>& xs) {
-  for (const SampledRoot& root : SampledRoots(f, xs, kAngleTolerance)) {
-    if (root.bracket.f_lower >= 0.0 && root.bracket.f_upper <= 0.0) return root.x;
+  double x0 = xs.front(), f0 = f(x0);
+  if (f0 < 0.0) return std::nullopt;
+  for (std::size_t k = 1; k < xs.size(); ++k) {
+    const double x1 = xs[k], f1 = f(x1);
+    if (f1 < 0.0) {
+      const RootBracket r = Toms748Solve(f, x0, x1, f0, f1, kAngleTolerance, 100);
+      return std::abs(r.f_lower) <= std::abs(r.f_upper) ? r.lower : r.upper;
+    }
+    x0 = x1;
+    f0 = f1;
   }
   return std::nullopt;
 }
@@ -86,6 +99,9 @@ double RegularCrossingMargin(const ShockPolar& free_stream, double TetaA, double
   const auto balance = [&](const End& e) {
     const double p4 = A->pressure_ratio * polar2.WeakPressureRatio(std::clamp(e.c, 0.0, max2));
     const double p5 = B->pressure_ratio * polar3.WeakPressureRatio(std::clamp(e.d, 0.0, max3));
+    // Two routes to one pressure (a wave of no strength at an end) may differ
+    // in their last bits: that is a touch, as SolveInteraction takes it.
+    if (std::abs(p4 - p5) <= 8 * std::numeric_limits<double>::epsilon() * std::max(p4, p5)) return 0.0;
     return p4 - p5;
   };
   // p4 - p5 falls with Fi: the polars cross where it is >= 0 at the low end
@@ -95,7 +111,7 @@ double RegularCrossingMargin(const ShockPolar& free_stream, double TetaA, double
 
 std::optional<double> DetachmentTetaB(const ShockPolar& free_stream, double TetaA) {
   // A Mach wave A leaves the crossing at the end of the polars for every TetaB.
-  if (!(TetaA > 0.0) || !Supersonic(free_stream, TetaA * kDegree)) return std::nullopt;
+  if (!(TetaA > kMachWave) || !Supersonic(free_stream, TetaA * kDegree)) return std::nullopt;
   const double top = free_stream.MaxDeflection().theta / kDegree;
   const double sonic = free_stream.SonicDeflection() / kDegree;
   const auto margin = [&](double tb) { return RegularCrossingMargin(free_stream, TetaA, tb); };
@@ -108,7 +124,7 @@ std::optional<double> DetachmentTetaB(const ShockPolar& free_stream, double Teta
 
 std::optional<double> VonNeumannTetaB(const ShockPolar& free_stream, double TetaA) {
   // A Mach wave A leaves the crossing on the free-stream polar's weak branch.
-  if (!(TetaA > 0.0)) return std::nullopt;
+  if (!(TetaA > kMachWave)) return std::nullopt;
   // As TetaB grows the regular crossing climbs the weak branch of the polar
   // of region 2 from its origin; the condition holds where it first meets the
   // strong branch of the free-stream polar: at triple point A's crossing X.

@@ -31,7 +31,12 @@ std::vector<Range> TriplePointRanges(const ShockPolar& free_stream, double sonic
   std::vector<double> xs;
   for (int i = 0; i <= kMarginSamples; ++i) xs.push_back(sonic * i / kMarginSamples);
   std::vector<double> cuts{0.0};
-  for (const SampledRoot& root : SampledRoots(margin, xs, kAngleTolerance)) cuts.push_back(root.x);
+  // Roots within a rounding of the ends are the ends (a Mach wave A touches
+  // the free-stream polar's tip).
+  const double near = 1e-9 * sonic;
+  for (const SampledRoot& root : SampledRoots(margin, xs, kAngleTolerance)) {
+    if (root.x > near && root.x < sonic - near) cuts.push_back(root.x);
+  }
   cuts.push_back(sonic);
   std::vector<Range> out;
   for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
