@@ -99,6 +99,12 @@ Configuration FindConfiguration(double M1, double TetaA, double TetaB, double ga
   out.triple_point_B = SolveTriplePoint(free_stream, TetaB, TripleSide::B);
   const bool both_triple = out.triple_point_A && out.triple_point_B;
 
+  // Triple points are part of the answer only where a Mach stem can stand.
+  const auto drop_triple_points = [&] {
+    out.triple_point_A.reset();
+    out.triple_point_B.reset();
+  };
+
   if (out.regular) {
     const Interaction& r = *out.regular;
     const double stem_deflection =
@@ -117,6 +123,7 @@ Configuration FindConfiguration(double M1, double TetaA, double TetaB, double ga
       out.reason = "regular intersection: " + crossing +
                    ", below the strong branch of the free-stream polar (" + Pressure(stem) +
                    " there), so no Mach stem can carry that pressure" + Bounds(out.criteria);
+      drop_triple_points();
     }
     return out;
   }
@@ -143,9 +150,24 @@ Configuration FindConfiguration(double M1, double TetaA, double TetaB, double ga
       }
     }
     out.reason = "neither a regular nor a Mach intersection: " + why;
+    drop_triple_points();
   }
   const PolarCrossings crossings = FindPolarCrossings(free_stream, TetaA, TetaB);
   if (crossings.StrongOnly()) out.note = StrongOnlyNote(crossings);
+  return out;
+}
+
+std::vector<ChartMark> TriplePointMarks(const Configuration& configuration) {
+  std::vector<ChartMark> out;
+  for (const std::optional<TriplePoint>* point :
+       {&configuration.triple_point_A, &configuration.triple_point_B}) {
+    if (!*point) continue;
+    const TriplePoint& t = **point;
+    out.push_back({t.slip_line, t.behind_stem.p,
+                   std::string("triple point ") + (t.side == TripleSide::A ? "A" : "B") + ": " +
+                       Degrees(t.slip_line) + ", p/p1 = " + FixedText(t.behind_stem.p, 3) + ", " +
+                       std::string(KindName(t.kind))});
+  }
   return out;
 }
 

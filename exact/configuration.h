@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "exact/criteria.h"
 #include "exact/interaction.h"
@@ -38,7 +39,7 @@ struct Configuration {
   // a regular intersection.
   std::string note;
   std::optional<Interaction> regular;  // the weak-weak crossing, where there is one
-  // The three-shock solutions; both present for Dual and Mach.
+  // The three-shock solutions, present for Dual and Mach only.
   std::optional<TriplePoint> triple_point_A;
   std::optional<TriplePoint> triple_point_B;
   TransitionCriteria criteria;  // for this M1, gamma and TetaA
@@ -49,5 +50,17 @@ struct Configuration {
 // inputs SolveInteraction rejects as such, Error(NotConverged) as it does; a
 // detached incident shock is configuration None, told in the reason.
 Configuration FindConfiguration(double M1, double TetaA, double TetaB, double gamma = kGammaAir);
+
+// A point for the chart of the pressure-deflection plane, with its label.
+struct ChartMark {
+  double direction = 0.0;  // flow direction, degrees
+  double p = 0.0;          // pressure, unit of p1
+  std::string label;       // "triple point A: 6.98°, p/p1 = 28.972, direct"
+};
+
+// Both triple points as the chart marks them, on the strong branch of the
+// free-stream polar (exact::PolarCurve's strong branch, mirrored to negative
+// directions for B's side); empty unless the configuration has them.
+std::vector<ChartMark> TriplePointMarks(const Configuration& configuration);
 
 }  // namespace exact

@@ -226,12 +226,20 @@ DomainMap BuildDomainMap(double M1, double gamma, std::optional<MapPoint> curren
     }
   }
 
+  MarkInputs(map, current);
+  return map;
+}
+
+void MarkInputs(DomainMap& map, std::optional<MapPoint> current) {
+  const double m = map.max_deflection;
+  map.current.reset();
+  map.current_kind = ConfigurationKind::None;
   if (current && current->TetaA >= 0.0 && current->TetaB >= 0.0 && current->TetaA <= m &&
       current->TetaB <= m) {
     map.current = current;
-    map.current_kind = FindConfiguration(M1, current->TetaA, current->TetaB, gamma).kind;
+    map.current_kind =
+        FindConfiguration(map.M1, current->TetaA, current->TetaB, map.gamma).kind;
   }
-  return map;
 }
 
 }  // namespace exact

@@ -53,4 +53,9 @@ struct DomainMap {
 DomainMap BuildDomainMap(double M1, double gamma = kGammaAir,
                          std::optional<MapPoint> current = std::nullopt);
 
+// Marks other inputs on a map already built (degrees): its configuration is
+// found anew, the lines and regions stay. Inputs outside the square, or none,
+// leave no mark.
+void MarkInputs(DomainMap& map, std::optional<MapPoint> current);
+
 }  // namespace exact

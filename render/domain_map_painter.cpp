@@ -7,6 +7,7 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -21,6 +22,7 @@ const QColor kInk(30, 30, 30);
 const QColor kVonNeumann(31, 78, 158);
 const QColor kDetachment(178, 34, 34);
 const QColor kLimit(90, 90, 90);
+const QColor kHatch(175, 175, 175);
 
 QColor Fill(ConfigurationKind kind) {
   switch (kind) {
@@ -91,25 +93,60 @@ void SetFont(QPainter& painter, double pixels, bool bold = false) {
   painter.setFont(font);
 }
 
-// Text on a pale plate, so that it reads over shading and lines alike.
-// `anchor` is where the plate's corner given by `align` (left/right,
-// top/bottom) sits.
-// The plate is kept inside `bounds`.
-void Label(QPainter& painter, QPointF anchor, const QString& text, Qt::Alignment align,
-           const QColor& colour, double pad, const QRectF& bounds) {
-  const QFontMetricsF fm(painter.font());
+// The plate a label of `text` takes with the corner given by `align`
+// (left/right, top/bottom) at `anchor`, moved inside `bounds`.
+QRectF PlateFor(const QFont& font, QPointF anchor, const QString& text, Qt::Alignment align,
+                double pad, const QRectF& bounds) {
+  const QFontMetricsF fm(font);
   QRectF box(0, 0, fm.horizontalAdvance(text) + 2 * pad, fm.height() + pad);
   box.moveLeft(align & Qt::AlignRight ? anchor.x() - box.width() : anchor.x());
   box.moveTop(align & Qt::AlignBottom ? anchor.y() - box.height() : anchor.y());
   const QRectF inside = bounds.adjusted(pad, pad, -pad, -pad);
   box.moveLeft(std::clamp(box.left(), inside.left(), std::max(inside.left(), inside.right() - box.width())));
   box.moveTop(std::clamp(box.top(), inside.top(), std::max(inside.top(), inside.bottom() - box.height())));
+  return box;
+}
+
+// Text on a pale plate, so that it reads over shading and lines alike.
+void DrawPlate(QPainter& painter, const QRectF& box, const QString& text, const QColor& colour,
+               double pad) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(255, 255, 255, 215));
   painter.drawRoundedRect(box, pad, pad);
   painter.setPen(colour);
   painter.drawText(box, Qt::AlignCenter, text);
 }
+
+// Labels already placed, so that later ones keep clear of them.
+struct Labels {
+  std::vector<QRectF> placed;
+  // Tries the corners in order, each at the offset and then one, two and
+  // three plate heights further out, and takes the first plate that overlaps
+  // no earlier label or mark (else the first tried).
+  void Add(QPainter& painter, QPointF point, double offset, const QString& text,
+           std::initializer_list<Qt::Alignment> corners, const QColor& colour, double pad,
+           const QRectF& bounds) {
+    const double step = QFontMetricsF(painter.font()).height() + pad;
+    std::optional<QRectF> chosen, fallback;
+    for (int further = 0; further < 4 && !chosen; ++further) {
+      for (Qt::Alignment align : corners) {
+        const double dy = offset + further * step;
+        const QPointF anchor = point + QPointF(align & Qt::AlignRight ? -offset : offset,
+                                               align & Qt::AlignBottom ? -dy : dy);
+        const QRectF box = PlateFor(painter.font(), anchor, text, align, pad, bounds);
+        if (!fallback) fallback = box;
+        if (std::none_of(placed.begin(), placed.end(),
+                         [&](const QRectF& other) { return other.intersects(box); })) {
+          chosen = box;
+          break;
+        }
+      }
+    }
+    const QRectF box = chosen.value_or(*fallback);
+    DrawPlate(painter, box, text, colour, pad);
+    placed.push_back(box);
+  }
+};
 
 QPainterPath PolylinePath(const Frame& f, const std::vector<MapPoint>& points) {
   QPainterPath path;
@@ -127,13 +164,26 @@ MapPoint LabelPlace(const std::vector<std::vector<MapPoint>>& line, std::optiona
   return longest[longest.size() / 2];
 }
 
-void PaintRegions(QPainter& painter, const Frame& f, const exact::DomainMap& map) {
+// Diagonal hatching drawn as lines cut to the box by hand, which an SVG
+// picture keeps as they are (QSvgGenerator writes neither pattern brushes
+// every reader draws nor clipping).
+void Hatch(QPainter& painter, const QRectF& box, double spacing) {
+  painter.setPen(QPen(kHatch, 1.0));
+  const double h = box.height();
+  for (double x = box.left() - h; x < box.right(); x += spacing) {
+    // The line (x + s, bottom - s), s in [0, h], within left <= x + s <= right.
+    const double from = std::max(0.0, box.left() - x);
+    const double to = std::min(h, box.right() - x);
+    if (to > from) {
+      painter.drawLine(QPointF(x + from, box.bottom() - from), QPointF(x + to, box.bottom() - to));
+    }
+  }
+}
+
+void PaintRegions(QPainter& painter, const Frame& f, const Metrics& m, const exact::DomainMap& map) {
   // Beyond the incident shocks' detachment: hatched.
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(Qt::white);
-  painter.drawRect(f.plot);
-  painter.setBrush(QBrush(QColor(170, 170, 170), Qt::BDiagPattern));
-  painter.drawRect(f.plot);
+  painter.fillRect(f.plot, Qt::white);
+  Hatch(painter, f.plot, m.text * 0.6);
   for (const exact::MapRegion& region : map.regions) {
     QPainterPath path;
     path.setFillRule(Qt::WindingFill);
@@ -199,7 +249,8 @@ void PaintLimits(QPainter& painter, const Frame& f, const Metrics& m, const exac
   painter.drawLine(f.At(0, 0), f.At(limit, limit));
 }
 
-void PaintLines(QPainter& painter, const Frame& f, const Metrics& m, const exact::DomainMap& map) {
+void PaintLines(QPainter& painter, const Frame& f, const Metrics& m, const exact::DomainMap& map,
+                Labels& labels) {
   painter.setBrush(Qt::NoBrush);
   const auto stroke = [&](const std::vector<std::vector<MapPoint>>& line, const QColor& colour) {
     painter.setPen(QPen(colour, m.line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -209,41 +260,49 @@ void PaintLines(QPainter& painter, const Frame& f, const Metrics& m, const exact
   };
   stroke(map.detachment, kDetachment);
   stroke(map.von_neumann, kVonNeumann);
-
-  // thetaN and thetaD on the diagonal, and the names of the lines beside them:
-  // von Neumann below and left of it, detachment above and right.
+  // thetaN and thetaD on the diagonal; labels keep clear of them.
   const double r = m.line * 1.6;
+  const auto dot = [&](std::optional<double> theta, const QColor& colour) {
+    if (!theta) return;
+    const QPointF at = f.At(*theta, *theta);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(at, r, r);
+    labels.placed.push_back(QRectF(at - QPointF(r, r), QSizeF(2 * r, 2 * r)));
+  };
+  dot(map.theta_N, kVonNeumann);
+  dot(map.theta_D, kDetachment);
+}
+
+// The names of the lines beside thetaN and thetaD (or beside their middles):
+// von Neumann below and left first, detachment above and right.
+void LabelLines(QPainter& painter, const Frame& f, const Metrics& m, const exact::DomainMap& map,
+                Labels& labels) {
   const double pad = m.text * 0.25;
+  const QString theta(QChar(0x03B8));
   if (!map.von_neumann.empty()) {
-    const QPointF at = f.At(LabelPlace(map.von_neumann, map.theta_N));
     QString text = "von Neumann";
-    if (map.theta_N) {
-      painter.setPen(Qt::NoPen);
-      painter.setBrush(kVonNeumann);
-      painter.drawEllipse(at, r, r);
-      text += ", " + QString(QChar(0x03B8)) + "N = " + Degrees(*map.theta_N);
-    }
-    Label(painter, at + QPointF(-m.gap, m.gap), text, Qt::AlignRight | Qt::AlignTop, kVonNeumann,
-          pad, f.plot);
+    if (map.theta_N) text += ", " + theta + "N = " + Degrees(*map.theta_N);
+    labels.Add(painter, f.At(LabelPlace(map.von_neumann, map.theta_N)), m.gap, text,
+               {Qt::AlignRight | Qt::AlignTop, Qt::AlignLeft | Qt::AlignTop, Qt::AlignRight | Qt::AlignBottom},
+               kVonNeumann, pad, f.plot);
   }
   if (!map.detachment.empty()) {
-    const QPointF at = f.At(LabelPlace(map.detachment, map.theta_D));
     QString text = "detachment";
-    if (map.theta_D) {
-      painter.setPen(Qt::NoPen);
-      painter.setBrush(kDetachment);
-      painter.drawEllipse(at, r, r);
-      text += ", " + QString(QChar(0x03B8)) + "D = " + Degrees(*map.theta_D);
-    }
-    Label(painter, at + QPointF(m.gap, -m.gap), text, Qt::AlignLeft | Qt::AlignBottom, kDetachment,
-          pad, f.plot);
+    if (map.theta_D) text += ", " + theta + "D = " + Degrees(*map.theta_D);
+    labels.Add(painter, f.At(LabelPlace(map.detachment, map.theta_D)), m.gap, text,
+               {Qt::AlignLeft | Qt::AlignBottom, Qt::AlignRight | Qt::AlignBottom, Qt::AlignLeft | Qt::AlignTop},
+               kDetachment, pad, f.plot);
   }
 }
 
-void PaintInputs(QPainter& painter, const Frame& f, const Metrics& m, const exact::DomainMap& map) {
+double InputsRadius(const Metrics& m) { return m.text * 0.45; }
+
+void PaintInputs(QPainter& painter, const Frame& f, const Metrics& m, const exact::DomainMap& map,
+                 Labels& labels) {
   if (!map.current) return;
   const QPointF at = f.At(*map.current);
-  const double r = m.text * 0.45;
+  const double r = InputsRadius(m);
   painter.setBrush(Qt::NoBrush);
   painter.setPen(QPen(Qt::white, m.line * 1.8));
   painter.drawEllipse(at, r, r);
@@ -251,13 +310,21 @@ void PaintInputs(QPainter& painter, const Frame& f, const Metrics& m, const exac
   painter.drawEllipse(at, r, r);
   painter.drawLine(at - QPointF(r * 1.6, 0), at + QPointF(r * 1.6, 0));
   painter.drawLine(at - QPointF(0, r * 1.6), at + QPointF(0, r * 1.6));
-  const QString text = "inputs: " + RegionName(map.current_kind);
-  // Beside the mark, on the side with room.
-  const bool left = at.x() > f.plot.center().x();
-  const bool below = at.y() < f.plot.top() + f.plot.height() * 0.15;
-  Label(painter, at + QPointF(left ? -r * 1.8 : r * 1.8, below ? r * 1.8 : -r * 1.8), text,
-        (left ? Qt::AlignRight : Qt::AlignLeft) | (below ? Qt::AlignTop : Qt::AlignBottom), kInk,
-        m.text * 0.25, f.plot);
+  labels.placed.push_back(QRectF(at - QPointF(r * 1.6, r * 1.6), QSizeF(r * 3.2, r * 3.2)));
+}
+
+void LabelInputs(QPainter& painter, const Frame& f, const Metrics& m, const exact::DomainMap& map,
+                 Labels& labels) {
+  if (!map.current) return;
+  const QPointF at = f.At(*map.current);
+  const QString text = "inputs " + Degrees(map.current->TetaA) + ", " + Degrees(map.current->TetaB) +
+                       ": " + RegionName(map.current_kind);
+  // Beside the mark, towards the middle of the plot first.
+  const Qt::Alignment h = at.x() > f.plot.center().x() ? Qt::AlignRight : Qt::AlignLeft;
+  const Qt::Alignment other_h = h == Qt::AlignRight ? Qt::AlignLeft : Qt::AlignRight;
+  labels.Add(painter, at, InputsRadius(m) * 1.8, text,
+             {h | Qt::AlignBottom, h | Qt::AlignTop, other_h | Qt::AlignBottom, other_h | Qt::AlignTop},
+             kInk, m.text * 0.25, f.plot);
 }
 
 // The legend's entries: swatch or line sample, then the text.
@@ -277,7 +344,7 @@ std::vector<Entry> LegendEntries(const exact::DomainMap& map) {
   out.push_back({Entry::Mark::Line, kDetachment, "detachment condition"});
   out.push_back({Entry::Mark::Dashed, kLimit,
                  "incident shock detaches (" + Degrees(map.max_deflection) + ")"});
-  out.push_back({Entry::Mark::Hatched, QColor(170, 170, 170), "beyond detachment"});
+  out.push_back({Entry::Mark::Hatched, kHatch, "beyond detachment"});
   if (map.current) out.push_back({Entry::Mark::Inputs, kInk, "the inputs"});
   return out;
 }
@@ -320,8 +387,10 @@ void PaintLegend(QPainter& painter, QPointF top_left, const Metrics& m,
         painter.drawRect(box);
         break;
       case Entry::Mark::Hatched:
+        painter.fillRect(box, Qt::white);
+        Hatch(painter, box, m.text * 0.6);
         painter.setPen(QPen(QColor(0, 0, 0, 60), 1.0));
-        painter.setBrush(QBrush(e.colour, Qt::BDiagPattern));
+        painter.setBrush(Qt::NoBrush);
         painter.drawRect(box);
         break;
       case Entry::Mark::Line:
@@ -383,23 +452,28 @@ void PaintDomainMap(QPainter& painter, const QRectF& area, const exact::DomainMa
   f.axis_end = axis_end;
   // Centred across the room left over.
   const double used_w = side + (legend_beside ? beside.Size(entries.size()).width() + m.gap * 3 : 0.0);
+  const double used_h = side + (legend_beside ? 0.0 : beneath.Size(entries.size()).height() + m.gap);
   const double shift = std::max(0.0, (room_w - used_w) / 2);
-  f.plot = QRectF(area.left() + left + shift, area.top() + top, side, side);
+  const double drop = std::max(0.0, (room_h - used_h) / 2);
+  f.plot = QRectF(area.left() + left + shift, area.top() + top + drop, side, side);
 
   // Title.
   SetFont(painter, m.text * 1.25, true);
   painter.setPen(kInk);
   const QString title = "Where each intersection can stand:  M1 = " + QString::number(map.M1, 'g', 6) +
                         ",  " + QString(QChar(0x03B3)) + " = " + QString::number(map.gamma, 'g', 6);
-  painter.drawText(QRectF(area.left(), area.top() + m.gap, area.width(), fm.height() * 1.6),
+  painter.drawText(QRectF(area.left(), area.top() + drop + m.gap, area.width(), fm.height() * 1.6),
                    Qt::AlignHCenter | Qt::AlignVCenter, title);
   SetFont(painter, m.text);
 
-  PaintRegions(painter, f, map);
+  PaintRegions(painter, f, m, map);
   PaintLimits(painter, f, m, map);
   PaintGridAndAxes(painter, f, m, step);
-  PaintLines(painter, f, m, map);
-  PaintInputs(painter, f, m, map);
+  Labels labels;
+  PaintLines(painter, f, m, map, labels);
+  PaintInputs(painter, f, m, map, labels);
+  LabelLines(painter, f, m, map, labels);
+  LabelInputs(painter, f, m, map, labels);
   if (legend_beside) {
     PaintLegend(painter, QPointF(f.plot.right() + m.gap * 3, f.plot.top()), m, entries, beside);
   } else {

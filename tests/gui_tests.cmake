@@ -24,3 +24,5 @@ shocks_add_gui_test(gui_lifetime_test gui_lifetime_test.cpp)
 # Settings go to a folder of the build, never to the user's own.
 shocks_add_gui_test(gui_calculation_test gui_calculation_test.cpp
   ENVIRONMENT XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/gui-settings)
+# The domain map window, its pictures and the triple-point panel.
+shocks_add_gui_test(gui_mach_test gui_mach_test.cpp)
