@@ -21,6 +21,8 @@ constexpr double kDegree = std::numbers::pi / 180.0;
 constexpr int kSamples = 24;
 // The transmitted shock's angle to a few units of the last digit.
 constexpr Tolerance kBetaTolerance{4 * std::numeric_limits<double>::epsilon(), 0.0};
+// An incident deflection (degrees) below which the shock is a Mach wave.
+constexpr double kMachWave = 1e-12;
 // A stem that turns the flow by less than this (degrees) stands normal to it.
 constexpr double kStationaryDegrees = 1e-9;
 
@@ -115,6 +117,9 @@ std::string_view KindName(TriplePointKind kind) {
 
 std::optional<TriplePoint> SolveTriplePoint(const ShockPolar& free_stream, double Teta,
                                             TripleSide side) {
+  // A Mach wave's region polar is the free stream's own, which meets its
+  // strong branch only at the common tip: no triple point.
+  if (!(Teta > kMachWave)) return std::nullopt;
   const double teta = Teta * kDegree;
   const std::optional<ShockSolution> incident = SupersonicBehind(free_stream, teta);
   if (!incident) return std::nullopt;

@@ -52,8 +52,9 @@ struct TriplePoint {
 // to its tip; as for the regular intersection, a strong transmitted shock does
 // not count). Every crossing is found by bracketing; of several, the one with
 // the weakest transmitted shock, the first met along the polar from its
-// origin. Empty where there is none: the incident shock detached, the flow
-// behind it not supersonic, or the polars apart.
+// origin. Empty where there is none: the incident shock a Mach wave (Teta
+// below 1e-12°) or detached, the flow behind it not supersonic, or the polars
+// apart.
 std::optional<TriplePoint> SolveTriplePoint(const ShockPolar& free_stream, double Teta,
                                             TripleSide side);
 std::optional<TriplePoint> SolveTriplePoint(double M1, double Teta, TripleSide side,
