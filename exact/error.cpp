@@ -1,6 +1,7 @@
 #include "exact/error.h"
 
 #include <charconv>
+#include <utility>
 
 namespace exact {
 
@@ -18,7 +19,9 @@ Error::Error(ErrorKind kind, const std::string& message)
     : std::runtime_error(message), kind_(kind) {}
 
 void Error::AddPlace(std::string_view place) {
-  where_ = where_.empty() ? std::string(place) : std::string(place) + ", " + where_;
+  std::string joined(place);
+  if (!where_.empty()) joined.append(", ").append(where_);
+  where_ = std::move(joined);
 }
 
 std::string FixedText(double x, int decimals) {

@@ -39,6 +39,22 @@ check "pictures written, exit 0" test $? -eq 0
 check "SVG is an SVG document" grep -q '<svg xmlns' "$work/d.svg"
 check "PNG has the PNG signature" sh -c "head -c 8 '$work/d.png' | od -An -c | grep -q 'P   N   G'"
 
+# The chart, for every method: SVG with its numbers and legend as text, and PNG.
+for method in iterasyon iteras exact; do
+  "$cli" --method $method --chart "$work/c-$method.svg" > /dev/null
+  check "$method chart SVG written, exit 0" test $? -eq 0
+  for text in '>Pressure p/p1<' '>Region 1, M = 3.000<' '>Region 3, M = 2.750<' '>Exact solution<' '>-20<' '>14<' \
+              '>Exact: Fi = 4.98°, p/p1 = 2.840<'; do
+    check "$method chart SVG has $text" grep -qF "$text" "$work/c-$method.svg"
+  done
+  "$cli" --method $method --chart "$work/c-$method.png" --size 640x400 --scale 2 > /dev/null
+  check "$method chart PNG written, exit 0" test $? -eq 0
+  check "$method chart PNG is 1280 x 800" sh -c "od -An -tu1 -j16 -N8 '$work/c-$method.png' | tr -s ' ' | grep -q '^ 0 0 5 0 0 0 3 32$'"
+done
+"$cli" --M1 1.5 --TetaA 10 --TetaB 10 --method exact --chart "$work/none.svg" > /dev/null
+check "chart without a regular solution still written" test -s "$work/none.svg"
+check "chart says why there is none" grep -qF 'No regular intersection' "$work/none.svg"
+
 mkdir "$work/locked"
 chmod a-w "$work/locked"
 if [ "$(id -u)" -ne 0 ]; then
