@@ -1,6 +1,8 @@
 #include "exact/domain_map.h"
 
 #include <algorithm>
+#include <cmath>
+#include <string>
 #include <limits>
 #include <numbers>
 #include <utility>
@@ -167,6 +169,10 @@ void AddBands(std::vector<MapRegion>& regions, ConfigurationKind kind,
 }  // namespace
 
 DomainMap BuildDomainMap(double M1, double gamma, std::optional<MapPoint> current) {
+  if (!(M1 > 1.0)) {
+    throw Error(ErrorKind::InvalidInput, "M1 = " + (std::isfinite(M1) ? FixedText(M1, 3) : std::string("not a number")) +
+                                             " is not supersonic: the map needs M1 > 1");
+  }
   const ShockPolar free_stream(M1, gamma);
   DomainMap map;
   map.M1 = M1;

@@ -8,4 +8,4 @@ endif()
 
 # The configuration object of the exact method's JSON report.
 shocks_add_test(cli_configuration_test cli_configuration_json_test.cpp)
-target_link_libraries(cli_configuration_test PRIVATE shocks_cli_configuration)
+target_link_libraries(cli_configuration_test PRIVATE shocks_cli_lib)
