@@ -27,7 +27,7 @@ class DomainMapWindow : public QWidget {
   // Why there is no map, empty while there is one.
   const QString& Problem() const { return problem_; }
 
-  QSize sizeHint() const override { return {760, 580}; }
+  QSize sizeHint() const override { return {820, 520}; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -121,7 +121,7 @@ void DefineOptions(CLI::App& app, Options& options, Requests& requests) {
            options.export_request.height = options.export_request.chart_height =
                options.export_request.domain_map_height = *height;
          },
-         "picture size in pixels (default 357x333, the window's box; chart 900x600; domain map 760x580)")
+         "picture size in pixels (default 357x333, the window's box; chart 900x600; domain map 820x520)")
       ->type_name("WxH");
   app.add_option_function<std::string>(
          "--scale",

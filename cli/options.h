@@ -23,8 +23,8 @@ struct ExportRequest {
   int chart_width = 900;   // its size: --size sets both
   int chart_height = 600;
   std::string domain_map_path;  // the domain map of the free stream, .svg or .png; empty: none
-  int domain_map_width = 760;   // its size: --size sets it too
-  int domain_map_height = 580;
+  int domain_map_width = 820;   // its size: --size sets it too
+  int domain_map_height = 520;
 };
 
 struct Options {

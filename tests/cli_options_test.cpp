@@ -127,7 +127,7 @@ TEST(CliOptions, DomainMap) {
   const auto* options = std::get_if<cli::Options>(&parsed);
   ASSERT_NE(options, nullptr);
   EXPECT_EQ(options->export_request.domain_map_path, "m.svg");
-  EXPECT_EQ(options->export_request.domain_map_width, 760);
+  EXPECT_EQ(options->export_request.domain_map_width, 820);
   const auto sized = Parse({"--domain-map=m.PNG", "--size", "640x480"});
   ASSERT_TRUE(std::holds_alternative<cli::Options>(sized));
   EXPECT_EQ(std::get<cli::Options>(sized).export_request.domain_map_height, 480);
