@@ -82,21 +82,29 @@ void DefineOptions(CLI::App& app, Options& options, Requests& requests) {
   };
   file("--svg", options.export_request.svg_path, "write the diagram as an SVG picture");
   file("--png", options.export_request.png_path, "write the diagram as a PNG picture");
-  app.add_option_function<std::string>(
-         "--chart",
-         [&options](const std::string& path) {
-           const auto ends = [&path](std::string_view suffix) {
-             return path.size() > suffix.size() &&
-                    std::equal(suffix.rbegin(), suffix.rend(), path.rbegin(),
-                               [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
-           };
-           if (!ends(".svg") && !ends(".png")) {
-             throw CLI::ValidationError("--chart takes a file name ending in .svg or .png");
-           }
-           options.export_request.chart_path = path;
-         },
-         "write the pressure-deflection chart, SVG or PNG\nby the file's ending")
-      ->type_name("FILE");
+  // A picture whose kind goes by its file's ending, .svg or .png.
+  const auto picture = [&app](const char* name, std::string& into, const char* what) {
+    app.add_option_function<std::string>(
+           name,
+           [&into, name](const std::string& path) {
+             const auto ends = [&path](std::string_view suffix) {
+               return path.size() > suffix.size() &&
+                      std::equal(suffix.rbegin(), suffix.rend(), path.rbegin(), [](char a, char b) {
+                        return a == std::tolower(static_cast<unsigned char>(b));
+                      });
+             };
+             if (!ends(".svg") && !ends(".png")) {
+               throw CLI::ValidationError(std::string(name) + " takes a file name ending in .svg or .png");
+             }
+             into = path;
+           },
+           what)
+        ->type_name("FILE");
+  };
+  picture("--chart", options.export_request.chart_path,
+          "write the pressure-deflection chart, SVG or PNG\nby the file's ending");
+  picture("--domain-map", options.export_request.domain_map_path,
+          "write the domain map of this M1: where the\nregular, the Mach intersection or both can\nstand; SVG or PNG by the file's ending");
   app.add_option_function<std::string>(
          "--size",
          [&options](const std::string& text) {
@@ -108,10 +116,12 @@ void DefineOptions(CLI::App& app, Options& options, Requests& requests) {
            if (!width || !height) {
              throw CLI::ValidationError("--size takes WIDTHxHEIGHT, 16 to 8192 pixels each");
            }
-           options.export_request.width = options.export_request.chart_width = *width;
-           options.export_request.height = options.export_request.chart_height = *height;
+           options.export_request.width = options.export_request.chart_width =
+               options.export_request.domain_map_width = *width;
+           options.export_request.height = options.export_request.chart_height =
+               options.export_request.domain_map_height = *height;
          },
-         "picture size in pixels (default 357x333, the\nwindow's box; chart 900x600)")
+         "picture size in pixels (default 357x333, the\nwindow's box; chart 900x600; domain map\n820x520)")
       ->type_name("WxH");
   app.add_option_function<std::string>(
          "--scale",
@@ -141,8 +151,8 @@ std::optional<std::string> Inconsistency(const Options& options) {
   if (draws && options.gamma != 1.4) {
     return "the diagram is drawn for air: --drawing, --svg and --png need gamma 1.4";
   }
-  if (std::max(picture.width, picture.chart_width) * picture.scale > 16384 ||
-      std::max(picture.height, picture.chart_height) * picture.scale > 16384) {
+  if (std::max({picture.width, picture.chart_width, picture.domain_map_width}) * picture.scale > 16384 ||
+      std::max({picture.height, picture.chart_height, picture.domain_map_height}) * picture.scale > 16384) {
     return "the picture would be larger than 16384 pixels on a side";
   }
   return std::nullopt;

@@ -130,3 +130,18 @@ TEST(CliOptions, Chart) {
     EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--chart", path}))) << path;
   }
 }
+
+// The domain map goes by its file's ending too; --size sets its size.
+TEST(CliOptions, DomainMap) {
+  const auto parsed = Parse({"--domain-map", "m.svg", "--M1", "5"});
+  const auto* options = std::get_if<cli::Options>(&parsed);
+  ASSERT_NE(options, nullptr);
+  EXPECT_EQ(options->export_request.domain_map_path, "m.svg");
+  EXPECT_EQ(options->export_request.domain_map_width, 820);
+  const auto sized = Parse({"--domain-map=m.PNG", "--size", "640x480"});
+  ASSERT_TRUE(std::holds_alternative<cli::Options>(sized));
+  EXPECT_EQ(std::get<cli::Options>(sized).export_request.domain_map_height, 480);
+  for (const char* path : {"m.pdf", "", ".png", "m.png.txt"}) {
+    EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--domain-map", path}))) << path;
+  }
+}
