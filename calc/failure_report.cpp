@@ -161,9 +161,6 @@ Failure DescribeFailure(const exact::Error& error, const Form1Procedures& /*form
 Failure DescribeFailure(const exact::Error& error) {
   std::string text = error.what();
   if (!text.ends_with('.')) text += ".";
-  if (error.Kind() == exact::ErrorKind::NoRegularIntersection) {
-    text += " " + std::string(kMachIntersectionNote);
-  }
   return {std::string(error.KindName()), error.Where(), text};
 }
 

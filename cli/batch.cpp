@@ -155,7 +155,7 @@ class CsvTable : public RowWriter {
     for (const std::string_view name : kColumnNames) out_ << ',' << name;
     // The result fields by the name of their control, without "Text_".
     for (const calc::FieldLabel& field : calc::kResultLabels) out_ << ',' << field.control.substr(5);
-    out_ << ",messages,warnings,error_kind,error_where,error\n";
+    out_ << ",configuration,messages,warnings,error_kind,error_where,error\n";
   }
 
   void Calculated(long row, const Case& c, const RunReport& report) override {
@@ -180,6 +180,8 @@ class CsvTable : public RowWriter {
     }
     std::string messages;
     for (const std::string& message : report.messages) messages += (messages.empty() ? "" : " | ") + message;
+    out_ << ',';
+    if (report.configuration) out_ << exact::KindName(report.configuration->kind);
     out_ << ',' << CsvField(messages) << ',' << CsvField(warnings);
     if (report.error) {
       out_ << ',' << report.error->kind << ',' << CsvField(report.error->where) << ','
@@ -200,7 +202,7 @@ class CsvTable : public RowWriter {
       }
     }
     for (std::size_t i = 0; i < calc::kResultLabels.size(); ++i) out_ << ',';
-    out_ << ",,,bad-row," << CsvField("line " + std::to_string(record.line)) << ','
+    out_ << ",,,,bad-row," << CsvField("line " + std::to_string(record.line)) << ','
          << CsvField(problem) << '\n';
   }
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "cli/configuration_json.h"
 #include "cli/json_layout.h"
 
 namespace cli {
@@ -51,6 +52,28 @@ void AppendNumber(std::string& out, double x) {
 void AppendKey(std::string& out, std::string_view key) {
   AppendText(out, key);
   out += ':';
+}
+
+// A whole JSON tree on one line, scalars written as above.
+void AppendJson(std::string& out, const Json& value) {
+  if (value.is_object() || value.is_array()) {
+    const bool object = value.is_object();
+    out += object ? '{' : '[';
+    bool first = true;
+    for (auto item = value.begin(); item != value.end(); ++item) {
+      if (!first) out += ',';
+      first = false;
+      if (object) AppendKey(out, item.key());
+      AppendJson(out, item.value());
+    }
+    out += object ? '}' : ']';
+  } else if (value.is_string()) {
+    AppendText(out, value.get_ref<const std::string&>());
+  } else if (value.is_number_float()) {
+    AppendNumber(out, value.get<double>());
+  } else {
+    out += value.dump();  // integers, true, false, null
+  }
 }
 
 void AppendFields(std::string& out, std::initializer_list<std::pair<std::string_view, double>> fields) {
@@ -162,6 +185,10 @@ std::string BatchJsonLine(long row, const RowInputs& inputs, const RunReport& re
   if (report.exact) {
     out += ",\"exact\":";
     AppendExact(out, *report.exact, report.gamma);
+  }
+  if (report.configuration) {
+    out += ",\"configuration\":";
+    AppendJson(out, ConfigurationToJson(*report.configuration));
   }
   out += "}\n";
   return out;

@@ -13,6 +13,7 @@
 #include "platform/atomic_file.h"
 #include "cli/chart_picture.h"
 #include "cli/batch.h"
+#include "cli/domain_map_picture.h"
 #include "cli/options.h"
 #include "cli/raster_export.h"
 #include "cli/raster_twin.h"
@@ -22,17 +23,17 @@
 
 namespace {
 
-// Hands the whole command to the twin that can draw PNG pictures and charts.
+// Hands the whole command to the twin that can draw PNG pictures, charts and domain maps.
 int RunRasterTwin(char* argv[]) {
   std::string looked_at;
   const std::string twin = cli::FindRasterTwin(looked_at);
   if (twin.empty()) {
-    std::cerr << "shocks-cli: PNG pictures and charts need shocks-cli-raster, not found at "
+    std::cerr << "shocks-cli: PNG pictures, charts and domain maps need shocks-cli-raster, not found at "
               << looked_at << "\n";
     return 1;
   }
   ::execv(twin.c_str(), argv);
-  std::cerr << "shocks-cli: PNG pictures and charts need " << twin << ": " << std::strerror(errno)
+  std::cerr << "shocks-cli: PNG pictures, charts and domain maps need " << twin << ": " << std::strerror(errno)
             << "\n";
   return 1;
 }
@@ -58,6 +59,18 @@ bool ExportPictures(const cli::RunReport& report, const cli::ExportRequest& requ
     }
   } catch (const std::exception& error) {
     std::cerr << "shocks-cli: chart: " << error.what() << "\n";
+    written = false;
+  }
+  try {
+    if (!request.domain_map_path.empty()) {
+      const chart::ChartInputs& in = report.chart;
+      platform::WriteFileAtomically(
+          request.domain_map_path,
+          cli::EncodeDomainMap(in.M1, report.gamma, exact::MapPoint{in.TetaA, in.TetaB}, request.domain_map_path,
+                               request.domain_map_width, request.domain_map_height, request.scale));
+    }
+  } catch (const std::exception& error) {
+    std::cerr << "shocks-cli: domain map: " << error.what() << "\n";
     written = false;
   }
   try {
@@ -118,10 +131,11 @@ int main(int argc, char* argv[]) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   const cli::ParsedCommand command = cli::ParseCommandLine(args);
   if (const auto* options = std::get_if<cli::Options>(&command)) {
-    // PNG pictures and the chart (SVG too) are drawn with Qt, by the twin.
+    // PNG pictures, the chart and the domain map (SVG too) are drawn with Qt, by the twin.
     const cli::ExportRequest& request = options->export_request;
     if ((!request.png_path.empty() && !cli::HasRasterExport()) ||
-        (!request.chart_path.empty() && !cli::HasChartExport())) {
+        (!request.chart_path.empty() && !cli::HasChartExport()) ||
+        (!request.domain_map_path.empty() && !cli::HasDomainMapExport())) {
       return RunRasterTwin(argv);
     }
     return Run(*options);

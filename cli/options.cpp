@@ -20,8 +20,9 @@ constexpr const char* kFooter =
     "\n"
     "A --batch file has a header row naming its columns, any of M1, p1, TetaA,\n"
     "TetaB, method and gamma; each further row is one case. It writes one JSON\n"
-    "object a line (inputs, results, messages, warnings, error, exact), or a\n"
-    "CSV table with --format csv; a row that cannot run is told in its own line.\n"
+    "object a line (inputs, results, messages, warnings, error, and exact and\n"
+    "configuration for the exact method), or a CSV table with --format csv; a\n"
+    "row that cannot run is told in its own line.\n"
     "\n"
     "Exit status: 0 calculation finished, 1 calculation failed (or a picture\n"
     "not written; in a batch, any row), 2 bad usage.";
@@ -58,7 +59,7 @@ void DefineOptions(CLI::App& app, Options& options, Requests& requests) {
            }
            options.gamma = gamma;
          },
-         "ratio of specific heats for --method exact (default 1.4)")
+         "ratio of specific heats for --method exact\n(default 1.4)")
       ->type_name("G");
   app.add_option_function<std::string>(
          "--format",
@@ -89,29 +90,36 @@ void DefineOptions(CLI::App& app, Options& options, Requests& requests) {
   };
   file("--svg", options.export_request.svg_path, "write the diagram as an SVG picture");
   file("--png", options.export_request.png_path, "write the diagram as a PNG picture");
-  app.add_option_function<std::string>(
-         "--chart",
-         [&options](const std::string& path) {
-           const auto ends = [&path](std::string_view suffix) {
-             return path.size() > suffix.size() &&
-                    std::equal(suffix.rbegin(), suffix.rend(), path.rbegin(),
-                               [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
-           };
-           if (!ends(".svg") && !ends(".png")) {
-             throw CLI::ValidationError("--chart takes a file name ending in .svg or .png");
-           }
-           options.export_request.chart_path = path;
-         },
-         "write the pressure-deflection chart, SVG or PNG by the file's ending")
-      ->type_name("FILE");
+  // A picture whose kind goes by its file's ending, .svg or .png.
+  const auto picture = [&app](const char* name, std::string& into, const char* what) {
+    app.add_option_function<std::string>(
+           name,
+           [&into, name](const std::string& path) {
+             const auto ends = [&path](std::string_view suffix) {
+               return path.size() > suffix.size() &&
+                      std::equal(suffix.rbegin(), suffix.rend(), path.rbegin(), [](char a, char b) {
+                        return a == std::tolower(static_cast<unsigned char>(b));
+                      });
+             };
+             if (!ends(".svg") && !ends(".png")) {
+               throw CLI::ValidationError(std::string(name) + " takes a file name ending in .svg or .png");
+             }
+             into = path;
+           },
+           what)
+        ->type_name("FILE");
+  };
+  picture("--chart", options.export_request.chart_path,
+          "write the pressure-deflection chart, SVG or PNG\nby the file's ending");
+  picture("--domain-map", options.export_request.domain_map_path,
+          "write the domain map of this M1: where the\nregular, the Mach intersection or both can\nstand; SVG or PNG by the file's ending");
   app.add_option_function<std::string>(
          "--batch",
          [&options](const std::string& path) {
            if (path.empty()) throw CLI::ValidationError("--batch needs a file name, or - for standard input");
            options.batch_path = path;
          },
-         "one calculation per row of the CSV file FILE (- reads standard input); the other "
-         "options give what a row leaves out")
+         "one calculation per row of a CSV file; - reads\nstandard input")
       ->type_name("FILE");
   app.add_option_function<std::string>(
          "--size",
@@ -124,10 +132,12 @@ void DefineOptions(CLI::App& app, Options& options, Requests& requests) {
            if (!width || !height) {
              throw CLI::ValidationError("--size takes WIDTHxHEIGHT, 16 to 8192 pixels each");
            }
-           options.export_request.width = options.export_request.chart_width = *width;
-           options.export_request.height = options.export_request.chart_height = *height;
+           options.export_request.width = options.export_request.chart_width =
+               options.export_request.domain_map_width = *width;
+           options.export_request.height = options.export_request.chart_height =
+               options.export_request.domain_map_height = *height;
          },
-         "picture size in pixels (default 357x333, the window's box; chart 900x600)")
+         "picture size in pixels (default 357x333, the\nwindow's box; chart 900x600; domain map\n820x520)")
       ->type_name("WxH");
   app.add_option_function<std::string>(
          "--scale",
@@ -136,7 +146,7 @@ void DefineOptions(CLI::App& app, Options& options, Requests& requests) {
            if (!scale) throw CLI::ValidationError("--scale takes a whole number from 1 to 16");
            options.export_request.scale = *scale;
          },
-         "enlarge the pictures N times for print (1 to 16, default 1)")
+         "enlarge the pictures N times for print\n(1 to 16, default 1)")
       ->type_name("N");
 }
 
@@ -156,8 +166,8 @@ std::optional<std::string> Inconsistency(const Options& options) {
     return "--gamma goes with --method exact; the other methods use 1.4";
   }
   if (!options.batch_path.empty() &&
-      (draws || !picture.chart_path.empty())) {
-    return "--batch draws no pictures (no --drawing, --svg, --png or --chart)";
+      (draws || !picture.chart_path.empty() || !picture.domain_map_path.empty())) {
+    return "--batch draws no pictures (no --drawing, --svg, --png, --chart or --domain-map)";
   }
   if (options.batch_path.empty() && options.format == Format::Csv) {
     return "--format csv goes with --batch";
@@ -165,8 +175,8 @@ std::optional<std::string> Inconsistency(const Options& options) {
   if (draws && options.gamma != 1.4) {
     return "the diagram is drawn for air: --drawing, --svg and --png need gamma 1.4";
   }
-  if (std::max(picture.width, picture.chart_width) * picture.scale > 16384 ||
-      std::max(picture.height, picture.chart_height) * picture.scale > 16384) {
+  if (std::max({picture.width, picture.chart_width, picture.domain_map_width}) * picture.scale > 16384 ||
+      std::max({picture.height, picture.chart_height, picture.domain_map_height}) * picture.scale > 16384) {
     return "the picture would be larger than 16384 pixels on a side";
   }
   return std::nullopt;

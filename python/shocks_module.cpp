@@ -17,9 +17,11 @@
 #include <vector>
 
 #include "calc/failure_report.h"
+#include "cli/configuration_json.h"
 #include "cli/options.h"
 #include "cli/report_output.h"
 #include "cli/run.h"
+#include "exact/configuration.h"
 #include "exact/error.h"
 #include "exact/interaction.h"
 #include "exact/polar_curve.h"
@@ -129,13 +131,21 @@ py::object Polar(const py::object& result_type, double M, double gamma, int n, p
   return result_type(theta, p, beta, M2);
 }
 
-// ---- The regular intersection -------------------------------------------------
+// ---- The intersection ----------------------------------------------------------
 
+// What the exact method finds for one case: the regular intersection where
+// there is one, and the configuration (regular, dual or Mach) always.
 struct Interaction {
-  exact::Interaction x;
+  std::optional<exact::Interaction> x;  // none for a Mach intersection
+  exact::Configuration configuration;
+  exact::RegionState region1, region2, region3;
+  exact::ShockState shockA, shockB;
   double M1, p1, teta_a, teta_b, gamma;
 };
 
+// As the exact method of Calculate solves it (calc/calculate_exact.cpp, and
+// the configuration as the command line adds it): where the weak branches do
+// not cross, a Mach stem may join the shocks, and only "neither" fails.
 Interaction Solve(double M1, double teta_a, double teta_b, double gamma, double p1) {
   // The sentence a press of Calculate gives for a free stream no shock can stand in.
   if (std::isfinite(M1) && M1 <= 1.0) {
@@ -144,7 +154,34 @@ Interaction Solve(double M1, double teta_a, double teta_b, double gamma, double 
     error.AddPlace("free stream");
     throw error;
   }
-  return {exact::SolveInteraction(M1, p1, teta_a, teta_b, gamma), M1, p1, teta_a, teta_b, gamma};
+  Interaction out{std::nullopt, {}, {}, {}, {}, {}, {}, M1, p1, teta_a, teta_b, gamma};
+  try {
+    out.x = exact::SolveInteraction(M1, p1, teta_a, teta_b, gamma);
+  } catch (const exact::Error& error) {
+    if (error.Kind() != exact::ErrorKind::NoRegularIntersection) throw;
+    out.configuration = exact::FindConfiguration(M1, teta_a, teta_b, gamma);
+    if (out.configuration.kind != exact::ConfigurationKind::Mach) {
+      exact::Error neither(exact::ErrorKind::NoRegularIntersection, out.configuration.reason);
+      neither.AddPlace(error.Where());
+      throw neither;
+    }
+  }
+  if (out.x) {
+    out.configuration = exact::FindConfiguration(M1, teta_a, teta_b, gamma);
+    out.region1 = out.x->region1, out.region2 = out.x->region2, out.region3 = out.x->region3;
+    out.shockA = out.x->shockA, out.shockB = out.x->shockB;
+  } else {
+    // The incident shocks stand as in a regular intersection.
+    const exact::ShockPolar free_stream(M1, gamma);
+    const exact::ShockSolution A = free_stream.Weak(teta_a * kDegree);
+    const exact::ShockSolution B = free_stream.Weak(teta_b * kDegree);
+    out.region1 = {M1, p1, 0.0};
+    out.region2 = {A.M2, p1 * A.pressure_ratio, teta_a};
+    out.region3 = {B.M2, p1 * B.pressure_ratio, -teta_b};
+    out.shockA = {teta_a, A.beta / kDegree};
+    out.shockB = {teta_b, B.beta / kDegree};
+  }
+  return out;
 }
 
 py::dict Fields(std::initializer_list<std::pair<const char*, double>> fields) {
@@ -153,9 +190,10 @@ py::dict Fields(std::initializer_list<std::pair<const char*, double>> fields) {
   return out;
 }
 
-// The same names and nesting as "exact" in the command line's JSON.
-py::dict ToDict(const Interaction& i) {
-  const exact::Interaction& x = i.x;
+// "exact" as in the command line's JSON: the regular intersection.
+py::object ExactDict(const Interaction& i) {
+  if (!i.x) return py::none();
+  const exact::Interaction& x = *i.x;
   const auto region = [](const exact::RegionState& r) {
     return Fields({{"M", r.M}, {"p", r.p}, {"direction", r.direction}});
   };
@@ -178,30 +216,57 @@ py::dict ToDict(const Interaction& i) {
                   "regions"_a = regions, "shocks"_a = shocks, "limits"_a = all_limits);
 }
 
+// "configuration" as in the command line's JSON, written by the very same function.
+py::object ConfigurationDict(const Interaction& i) {
+  return py::module_::import("json").attr("loads")(cli::ConfigurationToJson(i.configuration).dump());
+}
+
 std::string Repr(const Interaction& i) {
-  const exact::Interaction& x = i.x;
   std::string out;
-  char line[160];
+  char line[200];
   std::snprintf(line, sizeof line, "<shocks.Interaction M1=%.10g p1=%.10g teta_a=%.10g teta_b=%.10g gamma=%.10g\n",
                 i.M1, i.p1, i.teta_a, i.teta_b, i.gamma);
   out += line;
-  std::snprintf(line, sizeof line, "  fi = %.8g deg (slip line)\n  region  M            p            direction/deg\n",
-                x.Fi);
-  out += line;
-  const exact::RegionState* regions[] = {&x.region1, &x.region2, &x.region3, &x.region4, &x.region5};
+  out += "  configuration: " + std::string(exact::KindName(i.configuration.kind)) + "\n";
+  if (i.x) {
+    std::snprintf(line, sizeof line, "  fi = %.8g deg (slip line)\n", i.x->Fi);
+    out += line;
+  }
+  for (const auto& point : {i.configuration.triple_point_A, i.configuration.triple_point_B}) {
+    if (!point) continue;
+    std::snprintf(line, sizeof line, "  triple point %c (%s): slip line %.8g deg, p = %.8g behind the stem\n",
+                  point->side == exact::TripleSide::A ? 'A' : 'B', std::string(exact::KindName(point->kind)).c_str(),
+                  point->slip_line, i.p1 * point->behind_stem.p);
+    out += line;
+  }
+  out += "  region  M            p            direction/deg\n";
+  const exact::RegionState* regions[] = {&i.region1, &i.region2, &i.region3,
+                                         i.x ? &i.x->region4 : nullptr, i.x ? &i.x->region5 : nullptr};
   for (int r = 0; r < 5; ++r) {
+    if (regions[r] == nullptr) continue;
     std::snprintf(line, sizeof line, "  %-6d  %-11.8g  %-11.8g  %.8g\n", r + 1, regions[r]->M,
                   regions[r]->p, regions[r]->direction);
     out += line;
   }
   out += "  shock   deflection/deg  beta/deg\n";
-  const exact::ShockState* shocks[] = {&x.shockA, &x.shockB, &x.shockC, &x.shockD};
+  const exact::ShockState* shocks[] = {&i.shockA, &i.shockB, i.x ? &i.x->shockC : nullptr,
+                                       i.x ? &i.x->shockD : nullptr};
   for (int s = 0; s < 4; ++s) {
+    if (shocks[s] == nullptr) continue;
     std::snprintf(line, sizeof line, "  %-6c  %-14.8g  %.8g\n", "ABCD"[s], shocks[s]->deflection,
                   shocks[s]->beta);
     out += line;
   }
   return out + ">";
+}
+
+// A member of the regular intersection, None for a Mach intersection.
+template <typename Member>
+auto Regular(Member member) {
+  return [member](const Interaction& i) -> py::object {
+    if (!i.x) return py::none();
+    return py::cast(member(*i.x));
+  };
 }
 
 // ---- The window's calculation ------------------------------------------------
@@ -325,27 +390,41 @@ PYBIND11_MODULE(shocks, m) {
       "Raises InvalidInputError for M <= 1 or gamma outside (1, 10].");
 
   py::class_<Interaction>(m, "Interaction",
-                          "The regular intersection: every region's state and every shock.")
-      .def_property_readonly("fi", [](const Interaction& i) { return i.x.Fi; },
-                             "Slip-line direction, degrees from the free stream.")
-      .def_property_readonly("evaluations", [](const Interaction& i) { return i.x.evaluations; },
+                          "What the exact method finds: the configuration, every region's state and\n"
+                          "every shock; the members of regions 4 and 5, shocks C and D and the slip\n"
+                          "line are None for a Mach intersection (see configuration).")
+      .def_property_readonly("kind", [](const Interaction& i) { return std::string(exact::KindName(i.configuration.kind)); },
+                             "\"regular\", \"dual\" (regular, and a Mach intersection could stand too) or \"mach\".")
+      .def_property_readonly("configuration", &ConfigurationDict,
+                             "The configuration as a dict, as \"configuration\" in shocks-cli's JSON: kind,\n"
+                             "reason, criteria (TetaB limits, degrees) and, for a Mach intersection, the\n"
+                             "triple points (angles in degrees, pressures in the unit of p1).")
+      .def_property_readonly("fi", Regular([](const exact::Interaction& x) { return x.Fi; }),
+                             "Slip-line direction, degrees from the free stream (None for a Mach intersection).")
+      .def_property_readonly("evaluations", Regular([](const exact::Interaction& x) { return x.evaluations; }),
                              "Pressure-balance evaluations the slip-line search made.")
       .def_readonly("gamma", &Interaction::gamma, "Ratio of specific heats.")
-      .def_property_readonly("region1", [](const Interaction& i) { return i.x.region1; })
-      .def_property_readonly("region2", [](const Interaction& i) { return i.x.region2; })
-      .def_property_readonly("region3", [](const Interaction& i) { return i.x.region3; })
-      .def_property_readonly("region4", [](const Interaction& i) { return i.x.region4; })
-      .def_property_readonly("region5", [](const Interaction& i) { return i.x.region5; })
-      .def_property_readonly("shock_a", [](const Interaction& i) { return i.x.shockA; })
-      .def_property_readonly("shock_b", [](const Interaction& i) { return i.x.shockB; })
-      .def_property_readonly("shock_c", [](const Interaction& i) { return i.x.shockC; })
-      .def_property_readonly("shock_d", [](const Interaction& i) { return i.x.shockD; })
-      .def_property_readonly("limits1", [](const Interaction& i) { return i.x.limits1; })
-      .def_property_readonly("limits2", [](const Interaction& i) { return i.x.limits2; })
-      .def_property_readonly("limits3", [](const Interaction& i) { return i.x.limits3; })
-      .def("to_dict", &ToDict,
-           "Everything as a dict, with the names and nesting of \"exact\" in the JSON of\n"
-           "shocks-cli --method exact --format json.")
+      .def_readonly("region1", &Interaction::region1, "The free stream.")
+      .def_readonly("region2", &Interaction::region2, "Behind shock A.")
+      .def_readonly("region3", &Interaction::region3, "Behind shock B.")
+      .def_property_readonly("region4", Regular([](const exact::Interaction& x) { return x.region4; }), "Behind shock C.")
+      .def_property_readonly("region5", Regular([](const exact::Interaction& x) { return x.region5; }), "Behind shock D.")
+      .def_readonly("shock_a", &Interaction::shockA)
+      .def_readonly("shock_b", &Interaction::shockB)
+      .def_property_readonly("shock_c", Regular([](const exact::Interaction& x) { return x.shockC; }))
+      .def_property_readonly("shock_d", Regular([](const exact::Interaction& x) { return x.shockD; }))
+      .def_property_readonly("limits1", Regular([](const exact::Interaction& x) { return x.limits1; }))
+      .def_property_readonly("limits2", Regular([](const exact::Interaction& x) { return x.limits2; }))
+      .def_property_readonly("limits3", Regular([](const exact::Interaction& x) { return x.limits3; }))
+      .def(
+          "to_dict",
+          [](const Interaction& i) {
+            return py::dict("exact"_a = ExactDict(i), "configuration"_a = ConfigurationDict(i));
+          },
+          "to_dict() -> dict\n\n"
+          "{\"exact\": ..., \"configuration\": ...} with the names and nesting of those members\n"
+          "in the JSON of shocks-cli --method exact --format json (\"exact\" None for a\n"
+          "Mach intersection).")
       .def("__repr__", &Repr);
   py::class_<exact::RegionState>(m, "Region", "One uniform region of the flow.")
       .def_readonly("M", &exact::RegionState::M, "Mach number.")
@@ -376,13 +455,15 @@ PYBIND11_MODULE(shocks, m) {
   m.def("interaction", &Solve, "M1"_a, "teta_a"_a, "teta_b"_a, "gamma"_a = exact::kGammaAir,
         "p1"_a = 1.0,
         "interaction(M1, teta_a, teta_b, gamma=1.4, p1=1.0) -> Interaction\n\n"
-        "The exact regular intersection of shock A (turning the free stream of Mach\n"
-        "number M1 and pressure p1 by teta_a degrees) and shock B (turning it the\n"
-        "other way by teta_b degrees): regions region1..region5 (M, p in the unit of\n"
-        "p1, direction in degrees), shocks shock_a..shock_d (deflection and angle\n"
-        "beta, degrees), limits1..limits3, and fi, the slip-line direction in degrees.\n"
-        "Raises InvalidInputError, DetachedError or NoRegularIntersectionError (all\n"
-        "ValueError) with the sentence shocks-cli prints for the same failure.");
+        "The crossing of shock A (turning the free stream of Mach number M1 and\n"
+        "pressure p1 by teta_a degrees) and shock B (turning it the other way by\n"
+        "teta_b degrees), as the exact method solves it: kind and configuration\n"
+        "(regular, dual or Mach intersection), regions region1..region5 (M, p in the\n"
+        "unit of p1, direction in degrees), shocks shock_a..shock_d (deflection and\n"
+        "angle beta, degrees), limits1..limits3 and fi, the slip-line direction in\n"
+        "degrees. Raises InvalidInputError, DetachedError or\n"
+        "NoRegularIntersectionError (neither a regular nor a Mach intersection), all\n"
+        "ValueError, with the sentence shocks-cli prints for the same failure.");
 
   m.def("calculate", &Calculate, "M1"_a = "3", "p1"_a = "1", "teta_a"_a = "10", "teta_b"_a = "5",
         "method"_a = "iterasyon", "gamma"_a = exact::kGammaAir,

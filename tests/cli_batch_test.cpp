@@ -148,13 +148,13 @@ TEST(CliBatch, DefaultsFromTheCommandLineAndBadRowsOnTheirOwnLine) {
 TEST(CliBatch, CsvOutputHasOneRecordPerRowUnderItsHeader) {
   cli::Options options;
   options.format = cli::Format::Csv;
-  const BatchRun run = Batch("M1,TetaA\n3,10\n\"3,5\",40\n3,1,2\n", options);
+  const BatchRun run = Batch("M1,TetaA,TetaB,method\n3,10,5,\n\"3,5\",40,5,\n3,1,2\n3,25,25,exact\n", options);
   std::string text;
   for (const std::string& line : run.lines) text += line + "\n";
   const auto records = ReadAll(text);
-  ASSERT_EQ(records.size(), 4u);
+  ASSERT_EQ(records.size(), 5u);
   const std::vector<std::string>& header = records[0].fields;
-  EXPECT_EQ(header.size(), 27u);
+  EXPECT_EQ(header.size(), 28u);
   for (const auto& record : records) EXPECT_EQ(record.fields.size(), header.size()) << record.line;
   const auto at = [&header](const cli::CsvRecord& record, const std::string& name) {
     for (std::size_t i = 0; i < header.size(); ++i) {
@@ -169,6 +169,9 @@ TEST(CliBatch, CsvOutputHasOneRecordPerRowUnderItsHeader) {
   EXPECT_EQ(at(records[2], "error_kind"), "invalid-argument");
   EXPECT_FALSE(at(records[2], "warnings").empty());
   EXPECT_EQ(at(records[3], "error_kind"), "bad-row");
+  EXPECT_EQ(at(records[1], "configuration"), "");  // only the exact method finds one
+  EXPECT_EQ(at(records[4], "configuration"), "mach");
+  EXPECT_EQ(at(records[4], "error_kind"), "");
 }
 
 TEST(CliBatch, UnusableHeadersStopTheBatch) {

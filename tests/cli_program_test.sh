@@ -55,6 +55,21 @@ done
 check "chart without a regular solution still written" test -s "$work/none.svg"
 check "chart says why there is none" grep -qF 'No regular intersection' "$work/none.svg"
 
+# The domain map: SVG with its lines named as text, PNG of the asked size,
+# and a free stream no map exists for told and exit 1.
+"$cli" --M1 5 --domain-map "$work/map.svg" > /dev/null
+check "domain map SVG written, exit 0" test $? -eq 0
+for text in '>von Neumann, <' 'N = 20.86°' '>detachment, <' 'D = 27.77°' '>inputs 10.00°, 5.00°: regular only<'; do
+  check "domain map SVG has $text" grep -qF "$text" "$work/map.svg"
+done
+"$cli" --method exact --gamma 1.3 --domain-map "$work/map.png" --size 400x300 --scale 2 > /dev/null
+check "domain map PNG written, exit 0" test $? -eq 0
+check "domain map PNG is 800 x 600" sh -c "od -An -tu1 -j16 -N8 '$work/map.png' | tr -s ' ' | grep -q '^ 0 0 3 32 0 0 2 88$'"
+"$cli" --M1 0.5 --domain-map "$work/nomap.svg" > /dev/null 2> "$work/nomap.err"
+check "no domain map below M1 = 1, exit 1" test $? -eq 1
+check "no domain map file below M1 = 1" test ! -e "$work/nomap.svg"
+check "no domain map is told" grep -qF 'domain map: M1 = 0.500 is not supersonic: the map needs M1 > 1' "$work/nomap.err"
+
 mkdir "$work/locked"
 chmod a-w "$work/locked"
 if [ "$(id -u)" -ne 0 ]; then

@@ -99,8 +99,22 @@ def test_interaction_figures_and_its_dict():
     r2 = shocks.interaction(2, 15, 10, p1=101325.0)
     assert r2.fi == pytest.approx(5.00345, abs=0.5e-5)
     assert r2.region4.p / 101325.0 == pytest.approx(3.77054, abs=0.5e-5)
-    assert "fi = 4.9798467" in repr(r)
-    assert r.to_dict() == cli("--method", "exact")["exact"]
+    assert "fi = 4.9798467" in repr(r) and "configuration: regular" in repr(r)
+    whole = cli("--method", "exact")
+    assert r.kind == "regular"
+    assert r.to_dict() == {"exact": whole["exact"], "configuration": whole["configuration"]}
+
+
+def test_a_mach_intersection_is_a_result_with_its_triple_points():
+    r = shocks.interaction(3, 25, 25)
+    whole = cli("--method", "exact", "--TetaA", "25", "--TetaB", "25")
+    assert whole["error"] is None and r.kind == "mach"
+    assert r.fi is None and r.region4 is None and r.shock_d is None
+    assert r.region2.M == pytest.approx(1.717, abs=0.5e-3) and r.region3.direction == -25
+    assert r.to_dict() == {"exact": None, "configuration": whole["configuration"]}
+    points = r.configuration["mach"]["triple_points"]
+    assert points["A"]["slip_line"] == pytest.approx(-points["B"]["slip_line"], rel=1e-9)
+    assert "triple point A (direct)" in repr(r)
 
 
 @pytest.mark.parametrize(
@@ -109,7 +123,7 @@ def test_interaction_figures_and_its_dict():
         (shocks.DetachedError, ("--TetaA", "40")),
         (shocks.InvalidInputError, ("--M1", "0.5")),
         (shocks.InvalidInputError, ("--TetaB", "-3")),
-        (shocks.NoRegularIntersectionError, ("--TetaA", "25", "--TetaB", "25")),
+        (shocks.NoRegularIntersectionError, ("--M1", "1.6", "--TetaA", "12", "--TetaB", "12")),
     ],
 )
 def test_failures_raise_with_the_command_line_sentence(error, args):
