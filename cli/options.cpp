@@ -18,8 +18,13 @@ constexpr const char* kFooter =
     "Each TEXT is read like the window's field: the leading number, blanks\n"
     "ignored, \".\" as the decimal point; no number gives 0.\n"
     "\n"
-    "Exit status: 0 calculation finished, 1 calculation failed (or a picture\n"
-    "not written), 2 bad usage.";
+    "A PNG picture has at most 40 million pixels, --scale applied.\n"
+    "\n"
+    "Exit status: 0 calculation finished; 1 calculation failed, or a picture or\n"
+    "the output not written (no picture is written after a failed calculation);\n"
+    "2 bad usage; 3 the slip-line search ended without balancing the pressures,\n"
+    "so the results shown are no solution.";
+static_assert(kMaxPngPixels == 40'000'000, "the help text names the limit");
 
 std::optional<int> WholeNumber(std::string_view text, int low, int high) {
   int value = 0;
@@ -145,6 +150,23 @@ std::optional<std::string> Inconsistency(const Options& options) {
       std::max(picture.height, picture.chart_height) * picture.scale > 16384) {
     return "the picture would be larger than 16384 pixels on a side";
   }
+  const auto png_too_large = [&picture](const char* option, int width, int height) {
+    const long long pixels = 1LL * width * picture.scale * height * picture.scale;
+    if (pixels <= kMaxPngPixels) return std::optional<std::string>();
+    return std::optional<std::string>(
+        std::string(option) + " asks for a PNG picture of " + std::to_string(width * picture.scale) + " x " +
+        std::to_string(height * picture.scale) + " pixels, more than the limit of " +
+        std::to_string(kMaxPngPixels / 1000000) + " million pixels (4 bytes each while drawing): make --size or "
+        "--scale smaller");
+  };
+  // --chart takes only names ending in .svg or .png, in any case.
+  std::string ending = picture.chart_path.substr(picture.chart_path.size() - std::min<std::size_t>(4, picture.chart_path.size()));
+  std::transform(ending.begin(), ending.end(), ending.begin(), [](unsigned char c) { return std::tolower(c); });
+  const bool chart_png = ending == ".png";
+  if (!picture.png_path.empty()) {
+    if (auto problem = png_too_large("--png", picture.width, picture.height)) return problem;
+  }
+  if (chart_png) return png_too_large("--chart", picture.chart_width, picture.chart_height);
   return std::nullopt;
 }
 

@@ -97,6 +97,14 @@ Json ReportJson(const RunReport& report, bool with_drawing) {
                                      {"where", report.error->where},
                                      {"description", report.error->description}}
                               : Json(nullptr);
+  if (!report.exports.empty()) {
+    Json exports = Json::array();
+    for (const PictureExport& e : report.exports) {
+      exports.push_back({{"picture", e.picture}, {"file", e.file}, {"written", e.error.empty()},
+                         {"error", e.error.empty() ? Json(nullptr) : Json(e.error)}});
+    }
+    out["export"] = std::move(exports);
+  }
   if (report.exact) out["exact"] = ExactJson(*report.exact, report.gamma);
   if (with_drawing) {
     Json drawing = Json::array();
@@ -108,7 +116,7 @@ Json ReportJson(const RunReport& report, bool with_drawing) {
 
 std::string ReportToJson(const RunReport& report, bool with_drawing) {
   return WriteJson(ReportJson(report, with_drawing),
-                   {"results", "log", "messages", "warnings", "exact", "regions", "shocks", "limits",
+                   {"results", "log", "messages", "warnings", "export", "exact", "regions", "shocks", "limits",
                     "drawing"});
 }
 

@@ -25,6 +25,13 @@ struct InputTexts {
 
 using Failure = calc::Failure;
 
+// A picture asked on the command line and what became of it.
+struct PictureExport {
+  std::string picture;  // "svg", "png" or "chart"
+  std::string file;
+  std::string error;    // why it was not written; empty when it was
+};
+
 // Everything one headless calculation showed.
 struct RunReport {
   std::vector<std::pair<std::string, std::string>> results;  // control name, text; in write order
@@ -36,6 +43,7 @@ struct RunReport {
   std::optional<exact::Interaction> exact;  // the full-precision solution of the exact mode
   double gamma = 1.4;
   chart::ChartInputs chart;  // what the pressure-deflection chart is made from
+  std::vector<PictureExport> exports;  // the pictures asked, once they were written
 };
 
 // Runs the Calculate procedure on fresh controls, as one press of Calculate
