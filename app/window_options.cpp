@@ -23,8 +23,22 @@ void DefineOptions(CLI::App& app, Parsed& parsed) {
   app.add_flag("-h,--help", parsed.help, "show this text")->disable_flag_override();
   app.add_flag("--version", parsed.version, "show the version")->disable_flag_override();
   cli::AddCalculationOptions(app, parsed.inputs, parsed.method);
-  // Only for the pictures of the documentation, so not in the help.
-  app.add_option("--screenshot", parsed.screenshot)->group("");
+  // A field not given keeps what the last start left, so no default is shown.
+  for (const char* name : {"--M1", "--p1", "--TetaA", "--TetaB"}) app.get_option(name)->default_str("");
+}
+
+// "--screenshot FILE", only for the pictures of the documentation and so not
+// in the help: taken out before the options are read.
+std::vector<std::string> TakeScreenshotOption(std::vector<std::string> args, std::string& file) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--") break;
+    if (args[i] == "--screenshot" && i + 1 < args.size()) {
+      file = args[i + 1];
+      args.erase(args.begin() + static_cast<std::ptrdiff_t>(i), args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+      break;
+    }
+  }
+  return args;
 }
 
 }  // namespace
@@ -33,7 +47,8 @@ WindowCommand ParseWindowCommandLine(const std::vector<std::string>& args) {
   Parsed parsed;
   CLI::App app;
   DefineOptions(app, parsed);
-  const cli::PreparedArguments prepared = cli::PrepareArguments(app, args);
+  const cli::PreparedArguments prepared =
+      cli::PrepareArguments(app, TakeScreenshotOption(args, parsed.screenshot));
   if (!prepared.error.empty()) return cli::UsageError{prepared.error};
   std::vector<std::string> reversed(prepared.args.rbegin(), prepared.args.rend());
   try {

@@ -18,7 +18,8 @@ void AddCalculationOptions(CLI::App& app, InputTexts& inputs, calc::Method& meth
 // The command line made ready for CLI11, or why it is not usable: a value
 // that begins with "--" after an option that takes one is the next option,
 // so that option has no value ("--M1 --p1 2"), while "--M1=--x" is the text
-// "--x"; "--X=" is an empty text. Arguments after "--" are left as they are.
+// "--x"; "--X=" is an empty text. An option given twice, under either of its
+// names ("-h --help"), is refused. Arguments after "--" are left as they are.
 struct PreparedArguments {
   std::vector<std::string> args;
   std::string error;  // empty when usable

@@ -21,7 +21,7 @@ constexpr const char* kFooter =
     "A PNG picture has at most 40 million pixels, --scale applied.\n"
     "\n"
     "Exit status: 0 calculation finished; 1 calculation failed, or a picture or\n"
-    "the output not written (no picture is written after a failed calculation);\n"
+    "the output not written (no diagram is written after a failed calculation);\n"
     "2 bad usage; 3 the slip-line search ended without balancing the pressures,\n"
     "so the results shown are no solution.";
 static_assert(kMaxPngPixels == 40'000'000, "the help text names the limit");
@@ -58,7 +58,7 @@ void DefineOptions(CLI::App& app, Options& options, Requests& requests) {
            }
            options.gamma = gamma;
          },
-         "ratio of specific heats for --method exact (default 1.4)")
+         "ratio of specific heats for --method exact\n(default 1.4)")
       ->type_name("G");
   app.add_option_function<std::string>(
          "--format",
@@ -87,21 +87,29 @@ void DefineOptions(CLI::App& app, Options& options, Requests& requests) {
   };
   file("--svg", options.export_request.svg_path, "write the diagram as an SVG picture");
   file("--png", options.export_request.png_path, "write the diagram as a PNG picture");
-  app.add_option_function<std::string>(
-         "--chart",
-         [&options](const std::string& path) {
-           const auto ends = [&path](std::string_view suffix) {
-             return path.size() > suffix.size() &&
-                    std::equal(suffix.rbegin(), suffix.rend(), path.rbegin(),
-                               [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
-           };
-           if (!ends(".svg") && !ends(".png")) {
-             throw CLI::ValidationError("--chart takes a file name ending in .svg or .png");
-           }
-           options.export_request.chart_path = path;
-         },
-         "write the pressure-deflection chart, SVG or PNG by the file's ending")
-      ->type_name("FILE");
+  // A picture whose kind goes by its file's ending, .svg or .png.
+  const auto picture = [&app](const char* name, std::string& into, const char* what) {
+    app.add_option_function<std::string>(
+           name,
+           [&into, name](const std::string& path) {
+             const auto ends = [&path](std::string_view suffix) {
+               return path.size() > suffix.size() &&
+                      std::equal(suffix.rbegin(), suffix.rend(), path.rbegin(), [](char a, char b) {
+                        return a == std::tolower(static_cast<unsigned char>(b));
+                      });
+             };
+             if (!ends(".svg") && !ends(".png")) {
+               throw CLI::ValidationError(std::string(name) + " takes a file name ending in .svg or .png");
+             }
+             into = path;
+           },
+           what)
+        ->type_name("FILE");
+  };
+  picture("--chart", options.export_request.chart_path,
+          "write the pressure-deflection chart, SVG or PNG\nby the file's ending");
+  picture("--domain-map", options.export_request.domain_map_path,
+          "write the domain map of this M1: where the\nregular, the Mach intersection or both can\nstand; SVG or PNG by the file's ending");
   app.add_option_function<std::string>(
          "--size",
          [&options](const std::string& text) {
@@ -113,10 +121,12 @@ void DefineOptions(CLI::App& app, Options& options, Requests& requests) {
            if (!width || !height) {
              throw CLI::ValidationError("--size takes WIDTHxHEIGHT, 16 to 8192 pixels each");
            }
-           options.export_request.width = options.export_request.chart_width = *width;
-           options.export_request.height = options.export_request.chart_height = *height;
+           options.export_request.width = options.export_request.chart_width =
+               options.export_request.domain_map_width = *width;
+           options.export_request.height = options.export_request.chart_height =
+               options.export_request.domain_map_height = *height;
          },
-         "picture size in pixels (default 357x333, the window's box; chart 900x600)")
+         "picture size in pixels (default 357x333, the\nwindow's box; chart 900x600; domain map\n820x520)")
       ->type_name("WxH");
   app.add_option_function<std::string>(
          "--scale",
@@ -125,7 +135,7 @@ void DefineOptions(CLI::App& app, Options& options, Requests& requests) {
            if (!scale) throw CLI::ValidationError("--scale takes a whole number from 1 to 16");
            options.export_request.scale = *scale;
          },
-         "enlarge the pictures N times for print (1 to 16, default 1)")
+         "enlarge the pictures N times for print\n(1 to 16, default 1)")
       ->type_name("N");
 }
 
@@ -134,6 +144,14 @@ std::string OneLine(std::string text) {
   std::replace(text.begin(), text.end(), '\n', ' ');
   while (!text.empty() && text.back() == ' ') text.pop_back();
   return text;
+}
+
+// Whether a --chart or --domain-map file (named .svg or .png, in any case) is a PNG picture.
+bool EndsInPng(const std::string& path) {
+  if (path.size() < 4) return false;
+  std::string ending = path.substr(path.size() - 4);
+  std::transform(ending.begin(), ending.end(), ending.begin(), [](unsigned char c) { return std::tolower(c); });
+  return ending == ".png";
 }
 
 // Rules across options, once all are read.
@@ -146,8 +164,8 @@ std::optional<std::string> Inconsistency(const Options& options) {
   if (draws && options.gamma != 1.4) {
     return "the diagram is drawn for air: --drawing, --svg and --png need gamma 1.4";
   }
-  if (std::max(picture.width, picture.chart_width) * picture.scale > 16384 ||
-      std::max(picture.height, picture.chart_height) * picture.scale > 16384) {
+  if (std::max({picture.width, picture.chart_width, picture.domain_map_width}) * picture.scale > 16384 ||
+      std::max({picture.height, picture.chart_height, picture.domain_map_height}) * picture.scale > 16384) {
     return "the picture would be larger than 16384 pixels on a side";
   }
   const auto png_too_large = [&picture](const char* option, int width, int height) {
@@ -159,14 +177,15 @@ std::optional<std::string> Inconsistency(const Options& options) {
         std::to_string(kMaxPngPixels / 1000000) + " million pixels (4 bytes each while drawing): make --size or "
         "--scale smaller");
   };
-  // --chart takes only names ending in .svg or .png, in any case.
-  std::string ending = picture.chart_path.substr(picture.chart_path.size() - std::min<std::size_t>(4, picture.chart_path.size()));
-  std::transform(ending.begin(), ending.end(), ending.begin(), [](unsigned char c) { return std::tolower(c); });
-  const bool chart_png = ending == ".png";
   if (!picture.png_path.empty()) {
     if (auto problem = png_too_large("--png", picture.width, picture.height)) return problem;
   }
-  if (chart_png) return png_too_large("--chart", picture.chart_width, picture.chart_height);
+  if (EndsInPng(picture.chart_path)) {
+    if (auto problem = png_too_large("--chart", picture.chart_width, picture.chart_height)) return problem;
+  }
+  if (EndsInPng(picture.domain_map_path)) {
+    return png_too_large("--domain-map", picture.domain_map_width, picture.domain_map_height);
+  }
   return std::nullopt;
 }
 

@@ -27,6 +27,9 @@ struct ExportRequest {
   std::string chart_path;  // the pressure-deflection chart, .svg or .png; empty: none
   int chart_width = 900;   // its size: --size sets both
   int chart_height = 600;
+  std::string domain_map_path;  // the domain map of the free stream, .svg or .png; empty: none
+  int domain_map_width = 820;   // its size: --size sets it too
+  int domain_map_height = 520;
 };
 
 struct Options {

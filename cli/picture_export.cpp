@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "cli/chart_picture.h"
+#include "cli/domain_map_picture.h"
 #include "cli/raster_export.h"
 #include "diagram/svg_surface.h"
 #include "platform/atomic_file.h"
@@ -25,11 +26,11 @@ std::string MemoryShortage(int width, int height, int scale) {
 std::vector<PictureExport> ExportPictures(const RunReport& report, const ExportRequest& request,
                                           const std::string& raster_missing) {
   std::vector<PictureExport> out;
-  const auto export_one = [&](const char* picture, const std::string& file, bool raster, int width, int height,
-                              const std::function<std::string()>& encode) {
+  const auto export_one = [&](const char* picture, const std::string& file, bool diagram, bool raster, int width,
+                              int height, const std::function<std::string()>& encode) {
     if (file.empty()) return;
     PictureExport outcome{picture, file, {}};
-    if (report.error) {
+    if (diagram && report.error) {
       outcome.error = file + " not written: the calculation failed";
     } else if (raster && !raster_missing.empty()) {
       outcome.error = file + " not written: " + raster_missing;
@@ -44,17 +45,24 @@ std::vector<PictureExport> ExportPictures(const RunReport& report, const ExportR
     }
     out.push_back(std::move(outcome));
   };
-  export_one("svg", request.svg_path, false, request.width, request.height, [&] {
+  export_one("svg", request.svg_path, true, false, request.width, request.height, [&] {
     diagram::SvgSurface svg(request.width, request.height, request.scale);
     report.drawing.ReplayOnto(svg);
     return svg.Document();
   });
-  export_one("png", request.png_path, true, request.width, request.height,
+  export_one("png", request.png_path, true, true, request.width, request.height,
              [&] { return EncodePng(report.drawing, request); });
-  export_one("chart", request.chart_path, true, request.chart_width, request.chart_height, [&] {
+  export_one("chart", request.chart_path, false, true, request.chart_width, request.chart_height, [&] {
     return EncodeChart(report.chart, request.chart_path, request.chart_width, request.chart_height,
                        request.scale);
   });
+  export_one("domain-map", request.domain_map_path, false, true, request.domain_map_width,
+             request.domain_map_height, [&] {
+               const chart::ChartInputs& in = report.chart;
+               return EncodeDomainMap(in.M1, report.gamma, exact::MapPoint{in.TetaA, in.TetaB},
+                                      request.domain_map_path, request.domain_map_width,
+                                      request.domain_map_height, request.scale);
+             });
   return out;
 }
 

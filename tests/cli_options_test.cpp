@@ -55,11 +55,21 @@ TEST(CliOptions, AValueThatIsAnOptionRepeatsAndStrayArgumentsAreUsageErrors) {
   EXPECT_EQ(message({"--help", "--bogus"}), "unexpected argument \"--bogus\"");
   EXPECT_EQ(message({"--", "--M1", "4"}), "unexpected argument \"--M1\" \"4\"");
   EXPECT_EQ(message({"--drawing=yes"}), "--drawing takes no value");
+  EXPECT_EQ(message({"-h", "--help"}), "--help is given twice; give each option once");
+  EXPECT_EQ(message({"-h=1"}), "-h takes no value");
+  const auto short_value = Parse({"--TetaB", "-h", "--TetaA", "-5"});  // values, not options
+  ASSERT_TRUE(std::holds_alternative<cli::Options>(short_value));
+  EXPECT_EQ(std::get<cli::Options>(short_value).inputs.TetaB, "-h");
   EXPECT_TRUE(std::holds_alternative<cli::ShowHelp>(Parse({"-h"})));
   EXPECT_TRUE(std::holds_alternative<cli::Options>(Parse({"--TetaB", "-5", "--"})));
   const std::string help = cli::HelpText();
   for (const char* option : {"--M1 TEXT", "--method NAME", "--gamma G", "--size WxH", "Exit status: 0"}) {
     EXPECT_NE(help.find(option), std::string::npos) << option;
+  }
+  std::size_t line_start = 0;
+  for (std::size_t end = help.find('\n'); end != std::string::npos; end = help.find('\n', line_start)) {
+    EXPECT_LE(end - line_start, 80u) << help.substr(line_start, end - line_start);
+    line_start = end + 1;
   }
 }
 
@@ -118,5 +128,39 @@ TEST(CliOptions, Chart) {
   EXPECT_EQ(std::get<cli::Options>(sized).export_request.chart_height, 480);
   for (const char* path : {"c.pdf", "", ".svg", "svg", "c.svg.txt"}) {
     EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--chart", path}))) << path;
+  }
+}
+
+// The domain map goes by its file's ending too; --size sets its size.
+TEST(CliOptions, DomainMap) {
+  const auto parsed = Parse({"--domain-map", "m.svg", "--M1", "5"});
+  const auto* options = std::get_if<cli::Options>(&parsed);
+  ASSERT_NE(options, nullptr);
+  EXPECT_EQ(options->export_request.domain_map_path, "m.svg");
+  EXPECT_EQ(options->export_request.domain_map_width, 820);
+  const auto sized = Parse({"--domain-map=m.PNG", "--size", "640x480"});
+  ASSERT_TRUE(std::holds_alternative<cli::Options>(sized));
+  EXPECT_EQ(std::get<cli::Options>(sized).export_request.domain_map_height, 480);
+  for (const char* path : {"m.pdf", "", ".png", "m.png.txt"}) {
+    EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--domain-map", path}))) << path;
+  }
+}
+
+// A PNG picture is refused beyond the pixel limit, whichever option asks for
+// it; SVG pictures, drawn as lines, are not.
+TEST(CliOptions, PngPicturesHaveAPixelLimit) {
+  for (const char* option : {"--png=p.png", "--chart=c.Png", "--domain-map=m.PNG"}) {
+    const auto refused = Parse({option, "--size", "8000x5001"});
+    ASSERT_TRUE(std::holds_alternative<cli::UsageError>(refused)) << option;
+    EXPECT_NE(std::get<cli::UsageError>(refused).message.find(
+                  "8000 x 5001 pixels, more than the limit of 40 million pixels"),
+              std::string::npos)
+        << std::get<cli::UsageError>(refused).message;
+    EXPECT_TRUE(std::holds_alternative<cli::Options>(Parse({option, "--size", "4000x2500", "--scale", "2"})))
+        << "exactly 40 million pixels";
+  }
+  for (const char* option : {"--svg=p.svg", "--chart=c.svg", "--domain-map=m.svg"}) {
+    EXPECT_TRUE(std::holds_alternative<cli::Options>(Parse({option, "--size", "8192x8192", "--scale", "2"})))
+        << option;
   }
 }

@@ -51,8 +51,11 @@ for method in iterasyon iteras exact; do
   check "$method chart PNG written, exit 0" test $? -eq 0
   check "$method chart PNG is 1280 x 800" sh -c "od -An -tu1 -j16 -N8 '$work/c-$method.png' | tr -s ' ' | grep -q '^ 0 0 5 0 0 0 3 32$'"
 done
+"$cli" --M1 1.5 --TetaA 10 --TetaB 10 --method exact --chart "$work/none.svg" > /dev/null
+check "chart without a regular solution still written" test -s "$work/none.svg"
+check "chart says why there is none" grep -qF 'No regular intersection' "$work/none.svg"
 
-# A failed calculation writes no picture, not even over an old one; a picture
+# A failed calculation writes no diagram, not even over an old one; a picture
 # that fails alone is told in the JSON.
 echo old > "$work/kept.svg"
 "$cli" --M1 0 --svg "$work/kept.svg" --png "$work/kept.png" --format json > "$work/nopic.json" 2> "$work/nopic.err"
@@ -60,8 +63,6 @@ check "failed calculation with pictures exits 1" test $? -eq 1
 check "failed calculation leaves the old picture" test "$(cat "$work/kept.svg")" = old
 check "failed calculation writes no PNG" test ! -e "$work/kept.png"
 check "JSON tells the picture was not written" grep -qF '"written": false, "error": "'"$work"'/kept.svg not written: the calculation failed"' "$work/nopic.json"
-"$cli" --M1 1.5 --TetaA 10 --TetaB 10 --method exact --chart "$work/none.svg" > /dev/null 2>&1
-check "chart of a failed calculation not written" test $? -eq 1 -a ! -e "$work/none.svg"
 "$cli" --svg "$work/missing/d.svg" --format json > "$work/badpic.json" 2> /dev/null
 check "picture failing alone exits 1" test $? -eq 1
 check "picture failing alone: calculation error null" grep -qF '"error": null' "$work/badpic.json"
@@ -108,6 +109,21 @@ done
 check "unbalanced search exits 3" test $? -eq 3
 check "unbalanced search warns" grep -qF '"kind": "unbalanced"' "$work/unbalanced.json"
 check "help documents exit status 3" sh -c "'$cli' --help | grep -q '3 the slip-line search ended without balancing'"
+
+# The domain map: SVG with its lines named as text, PNG of the asked size,
+# and a free stream no map exists for told and exit 1.
+"$cli" --M1 5 --domain-map "$work/map.svg" > /dev/null
+check "domain map SVG written, exit 0" test $? -eq 0
+for text in '>von Neumann, <' 'N = 20.86°' '>detachment, <' 'D = 27.77°' '>inputs 10.00°, 5.00°: regular only<'; do
+  check "domain map SVG has $text" grep -qF "$text" "$work/map.svg"
+done
+"$cli" --method exact --gamma 1.3 --domain-map "$work/map.png" --size 400x300 --scale 2 > /dev/null
+check "domain map PNG written, exit 0" test $? -eq 0
+check "domain map PNG is 800 x 600" sh -c "od -An -tu1 -j16 -N8 '$work/map.png' | tr -s ' ' | grep -q '^ 0 0 3 32 0 0 2 88$'"
+"$cli" --M1 0.5 --domain-map "$work/nomap.svg" > /dev/null 2> "$work/nomap.err"
+check "no domain map below M1 = 1, exit 1" test $? -eq 1
+check "no domain map file below M1 = 1" test ! -e "$work/nomap.svg"
+check "no domain map is told" grep -qF 'domain map: M1 = 0.500 is not supersonic: the map needs M1 > 1' "$work/nomap.err"
 
 mkdir "$work/locked"
 chmod a-w "$work/locked"

@@ -3,4 +3,6 @@ shocks_add_test(exact_test
   exact_shock_test.cpp
   exact_interaction_test.cpp
   exact_polar_curve_test.cpp
+  exact_mach_test.cpp
+  exact_domain_map_test.cpp
 )

@@ -26,3 +26,5 @@ shocks_add_gui_test(gui_calculation_test gui_calculation_test.cpp
   ENVIRONMENT XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/gui-settings)
 # The chart window: opened from the main window, zoom, pan, resize, readout, export.
 shocks_add_gui_test(gui_chart_test gui_chart_test.cpp)
+# The domain map window, its pictures and the triple-point panel.
+shocks_add_gui_test(gui_mach_test gui_mach_test.cpp)
