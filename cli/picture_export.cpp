@@ -26,13 +26,13 @@ std::string MemoryShortage(int width, int height, int scale) {
 std::vector<PictureExport> ExportPictures(const RunReport& report, const ExportRequest& request,
                                           const std::string& raster_missing) {
   std::vector<PictureExport> out;
-  const auto export_one = [&](const char* picture, const std::string& file, bool diagram, bool raster, int width,
+  const auto export_one = [&](const char* picture, const std::string& file, bool diagram, bool drawn_by_twin, int width,
                               int height, const std::function<std::string()>& encode) {
     if (file.empty()) return;
     PictureExport outcome{picture, file, {}};
     if (diagram && report.error) {
       outcome.error = file + " not written: the calculation failed";
-    } else if (raster && !raster_missing.empty()) {
+    } else if (drawn_by_twin && !raster_missing.empty()) {
       outcome.error = file + " not written: " + raster_missing;
     } else {
       try {

@@ -27,7 +27,7 @@ using Failure = calc::Failure;
 
 // A picture asked on the command line and what became of it.
 struct PictureExport {
-  std::string picture;  // "svg", "png" or "chart"
+  std::string picture;  // "svg", "png" (the diagram), "chart" or "domain-map"
   std::string file;
   std::string error;    // why it was not written; empty when it was
 };
