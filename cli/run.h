@@ -10,6 +10,7 @@
 #include "calc/warning_box.h"
 #include "chart/chart_data.h"
 #include "diagram/recording_surface.h"
+#include "exact/configuration.h"
 #include "exact/interaction.h"
 #include "platform/runtime_error.h"
 
@@ -43,6 +44,9 @@ struct RunReport {
   std::optional<exact::Interaction> exact;  // the full-precision solution of the exact mode
   double gamma = 1.4;
   chart::ChartInputs chart;  // what the pressure-deflection chart is made from
+  // The exact method's answer to which pattern the shocks form (regular, dual,
+  // Mach or none); empty for the other methods and for unreadable inputs.
+  std::optional<exact::Configuration> configuration;
   std::vector<PictureExport> exports;  // the pictures asked, once they were written
 };
 
