@@ -91,7 +91,7 @@ check "twin missing exits 1" test $? -eq 1
 check "twin missing still prints the results" grep -q '^Beta-A *= 27.38 ' "$work/alone.txt"
 check "twin missing still writes the SVG" grep -q '<svg xmlns' "$work/alone.svg"
 check "twin missing writes no PNG" test ! -e "$work/alone.png"
-check "twin missing says where it looked" grep -qF "looked for at $work/alone/shocks-cli-raster" "$work/alone.err"
+check "twin missing says where it looked" grep -qF "$work/alone/shocks-cli-raster" "$work/alone.err"
 
 # A failed write of standard output is a failure, in every mode.
 for mode in "--format text" "--format json" "--method exact" --help --version "--png $work/out.png"; do
