@@ -118,10 +118,9 @@ void AddTriplePoints(ChartData& chart, const ChartInputs& in) {
     for (const exact::ChartMark& mark : exact::TriplePointMarks(configuration)) {
       chart.marks.push_back({MarkKind::Other, {mark.direction, mark.p}, kTriplePoint, mark.label});
     }
-    if (configuration.kind == exact::ConfigurationKind::Mach ||
-        configuration.kind == exact::ConfigurationKind::Dual) {
-      chart.notes.push_back(configuration.reason);
-    }
+    // A Mach intersection says itself why there is no regular one.
+    if (configuration.kind == exact::ConfigurationKind::Mach) chart.no_exact_reason = configuration.reason;
+    if (configuration.kind == exact::ConfigurationKind::Dual) chart.notes.push_back(configuration.reason);
   } catch (const exact::Error&) {
     // Inputs no configuration is found for are told by the exact solution's reason.
   }

@@ -246,6 +246,7 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, const Options& defaul
       writer->Refused(row, record, places, reading.problem);
     }
     if (bar) bar->Done(row);
+    if (!out) break;  // nothing more can be written
   }
   return summary;
 }

@@ -26,6 +26,13 @@ struct InputTexts {
 
 using Failure = calc::Failure;
 
+// A picture asked on the command line and what became of it.
+struct PictureExport {
+  std::string picture;  // "svg", "png" (the diagram), "chart" or "domain-map"
+  std::string file;
+  std::string error;    // why it was not written; empty when it was
+};
+
 // Everything one headless calculation showed.
 struct RunReport {
   std::vector<std::pair<std::string, std::string>> results;  // control name, text; in write order
@@ -40,6 +47,7 @@ struct RunReport {
   // The exact method's answer to which pattern the shocks form (regular, dual,
   // Mach or none); empty for the other methods and for unreadable inputs.
   std::optional<exact::Configuration> configuration;
+  std::vector<PictureExport> exports;  // the pictures asked, once they were written
 };
 
 // What a run keeps beside the results, messages, warnings, error and exact
