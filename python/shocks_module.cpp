@@ -1,7 +1,7 @@
 // The Python module `shocks`: the exact oblique-shock relations and the
-// regular intersection of the numerical core, and the window's calculation as
-// the command line runs it. Angles are degrees and pressures are in the unit
-// of p1 throughout, as in the window.
+// intersection (regular or Mach) of the numerical core, and the window's
+// calculation as the command line runs it. Angles are degrees and pressures
+// are in the unit of p1 throughout, as in the window.
 
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
@@ -12,8 +12,8 @@
 #include <limits>
 #include <numbers>
 #include <optional>
-#include <variant>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "calc/failure_report.h"
