@@ -259,3 +259,17 @@ TEST(ExactShock, ResultsStayFiniteAcrossTheRange) {
     }
   }
 }
+
+TEST(ExactShock, TinyDeflectionOfAHypersonicStream) {
+  // Far above M = 1 and barely turned, the weak shock is a hair steeper than
+  // the Mach angle (1e-8 rad at M = 1e8); it must satisfy the relation, not
+  // stop at a start value of the closed form.
+  for (const double gamma : kGammas) {
+    const exact::ShockPolar polar(1e8, gamma);
+    const double theta = 1e-9 * polar.MaxDeflection().theta;
+    const exact::ShockSolution weak = polar.Weak(theta);
+    EXPECT_NEAR(static_cast<double>(DeflectionFromAngle(1e8, weak.beta, gamma)), theta, 1e-9 * theta) << gamma;
+    EXPECT_GT(weak.beta, std::asin(1e-8));
+    EXPECT_LT(weak.beta, 1.1e-8);
+  }
+}
