@@ -1,20 +1,27 @@
 #include "app/form1.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 
 #include "app/form_about.h"
 #include "app/form_layout.h"
 #include "app/picture_box.h"
-#include "calc/warnings.h"
+#include "calc/result_table.h"
+#include "exact/interaction.h"
 #include "platform/runtime_error.h"
 
 namespace app {
@@ -58,8 +65,7 @@ void ShowModalBox(QWidget* parent, const QString& text, bool warning) {
 
 Form1::Form1(char decimal_separator)
     : messages_([this](const std::string& prompt) { ShowMessage(prompt); }),
-      warnings_([this](const std::string& prompt) { ShowWarning(prompt); }),
-      failure_([this](const platform::RuntimeError& error) { ShowFailure(error); }) {
+      report_([this](const CalculationReport& report) { return ShowCalculationReport(this, report); }) {
   setObjectName("Form1");
   // Sizable, with minimize and close but no maximize button.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -67,21 +73,22 @@ Form1::Form1(char decimal_separator)
                  Qt::WindowCloseButtonHint);
   setWindowTitle(FromUtf8(form1::kCaption));
 
-  // The single menu entry is a command on the bar itself, without a drop-down.
-  menuBar()->setNativeMenuBar(false);
-  mn_about_ = menuBar()->addAction(FromUtf8(form1::kMenuAbout));
-  mn_about_->setObjectName("Mn_About");
-  connect(mn_about_, &QAction::triggered, this, &Form1::Mn_About_Click);
-
   BuildControls();
+  BuildMenus();
   resize(sizeHint());
 
   for (const auto& [name, widget] : controls_) {
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-      text_boxes_.emplace(name, std::make_unique<LineEditTextBox>(*edit));
+      text_boxes_.emplace(name, std::make_unique<LineEditTextBox>(
+                                    *edit, [this, edit] { stale_.Written(edit); }));
     }
   }
-  list_box_ = std::make_unique<ListWidgetListBox>(*list1_);
+  list_box_ = std::make_unique<ListWidgetListBox>(*list1_, [this] { stale_.Written(list1_); });
+  picture1_->SetClearedHandler([this] { stale_.Written(picture1_); });
+  for (const calc::FieldLabel& field : calc::kResultLabels) stale_.Watch(&Field(field.control));
+  stale_.Watch(list1_);
+  stale_.Watch(picture1_);
+
   const auto box = [this](const char* name) -> platform::TextBox& {
     return *text_boxes_.at(name);
   };
@@ -94,6 +101,60 @@ Form1::Form1(char decimal_separator)
       *list_box_, *picture1_, messages_, warnings_, decimal_separator});
 
   Form_Load();
+}
+
+void Form1::BuildMenus() {
+  // The drop-down menus stand before the original About command, which stays
+  // a command on the bar itself.
+  menuBar()->setNativeMenuBar(false);
+  QMenu* file = menuBar()->addMenu("&File");
+  QAction* save = file->addAction("Save diagram\u2026", this, &Form1::SaveDiagram);
+  save->setObjectName("SaveDiagram");
+  save->setShortcut(QKeySequence::Save);
+  file->addSeparator();
+  QAction* quit = file->addAction("Quit", this, &QWidget::close);
+  quit->setObjectName("Quit");
+  quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+  QMenu* edit = menuBar()->addMenu("&Edit");
+  QAction* copy_results = edit->addAction("Copy results", this, &Form1::CopyResults);
+  copy_results->setObjectName("CopyResults");
+  copy_results->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  QAction* copy_log = edit->addAction("Copy log", this, &Form1::CopyLog);
+  copy_log->setObjectName("CopyLog");
+
+  QMenu* calculation = menuBar()->addMenu("&Calculation");
+  QAction* calculate = calculation->addAction("Calculate", this, &Form1::Command1_Click);
+  calculate->setObjectName("Calculate");
+  // Enter in a field presses nothing, as before; these keys are new.
+  calculate->setShortcuts({QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
+                           QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+  calculation->addSeparator();
+  methods_ = new QActionGroup(this);
+  for (const calc::Method method : {calc::Method::Iterasyon, calc::Method::Iteras, calc::Method::Exact}) {
+    QAction* action = calculation->addAction(FromUtf8(calc::MethodTitle(method)));
+    action->setObjectName(QString("Method_") + FromUtf8(calc::MethodName(method)));
+    action->setCheckable(true);
+    action->setChecked(method == method_);
+    action->setData(static_cast<int>(method));
+    methods_->addAction(action);
+    connect(action, &QAction::triggered, this, [this, method] { method_ = method; });
+  }
+
+  mn_about_ = menuBar()->addAction(FromUtf8(form1::kMenuAbout));
+  mn_about_->setObjectName("Mn_About");
+  connect(mn_about_, &QAction::triggered, this, &Form1::Mn_About_Click);
+}
+
+void Form1::SetMethod(calc::Method method) {
+  method_ = method;
+  for (QAction* action : methods_->actions()) {
+    action->setChecked(action->data().toInt() == static_cast<int>(method));
+  }
+}
+
+QLineEdit& Form1::Field(std::string_view name) const {
+  return *qobject_cast<QLineEdit*>(controls_.find(name)->second);
 }
 
 Form1::~Form1() = default;
@@ -115,6 +176,7 @@ void Form1::BuildControls() {
     switch (entry.kind) {
       case ControlKind::Frame:
         widget = new QGroupBox(caption, container);
+        if (entry.name == "Frame4") frame4_ = static_cast<QGroupBox*>(widget);
         break;
       case ControlKind::Label: {
         auto* label = new QLabel(caption, container);
@@ -178,8 +240,12 @@ void Form1::BuildControls() {
 
 void Form1::SetReporters(Reporters reporters) {
   if (reporters.message) messages_.SetHandler(std::move(reporters.message));
-  if (reporters.warning) warnings_.SetHandler(std::move(reporters.warning));
-  if (reporters.failure) failure_ = std::move(reporters.failure);
+  if (reporters.report) report_ = std::move(reporters.report);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  if (uses_settings_) SaveSettings();
+  QMainWindow::closeEvent(event);
 }
 
 void Form1::changeEvent(QEvent* event) {
@@ -194,12 +260,100 @@ void Form1::changeEvent(QEvent* event) {
 void Form1::Form_Load() { procedures_->Form_Load(); }
 
 void Form1::Command1_Click() {
+  // The frame's title says which method the results below it come from.
+  static constexpr const char* kFrame4Titles[] = {"Iteration results", "Step search results",
+                                                  "Exact solution"};
+  frame4_->setTitle(kFrame4Titles[static_cast<int>(method_)]);
+  warnings_.gathered.clear();
+  stale_.BeginCalculation();
+  std::optional<calc::Failure> failure;
   try {
-    procedures_->hesapla();
+    procedures_->hesapla(method_);
   } catch (const platform::RuntimeError& error) {
     // The calculation stopped at the failing step; the window runs on.
-    failure_(error);
+    failure = calc::DescribeFailure(error, *procedures_);
+  } catch (const exact::Error& error) {
+    failure = calc::DescribeFailure(error, *procedures_);
   }
+  stale_.EndCalculation();
+  const CalculationReport report = MakeReport(std::move(failure));
+  if (!report.Empty() && report_(report) && report.offers_exact_solution) ShowExactSolution();
+  if (calculated_) calculated_();
+}
+
+CalculationReport Form1::MakeReport(std::optional<calc::Failure> failure) const {
+  CalculationReport report;
+  report.failure = std::move(failure);
+  report.warnings = warnings_.gathered;
+  if (method_ == calc::Method::Exact) return report;
+  const bool search_failed = report.failure && report.failure->where.starts_with("slip-line");
+  bool unbalanced = false;
+  for (const calc::Warning& warning : report.warnings) {
+    unbalanced = unbalanced || warning.kind == calc::WarningKind::Unbalanced;
+  }
+  if (search_failed || unbalanced) {
+    const calc::CalcState& s = procedures_->State();
+    try {
+      exact::SolveInteraction(s.M1, s.p1, s.TetaA, s.TetaB);
+      report.offers_exact_solution = true;
+    } catch (const exact::Error&) {
+      // No regular solution: the report says why and offers nothing.
+    }
+  }
+  return report;
+}
+
+void Form1::ShowExactSolution() {
+  try {
+    procedures_->ShowExactSolution();
+    frame4_->setTitle("Exact solution");
+  } catch (const std::exception& error) {
+    ShowModalBox(this, QString::fromStdString(error.what()), /*warning=*/true);
+  }
+}
+
+void Form1::CopyResults() const {
+  std::array<std::string, 4> inputs;
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    inputs[i] = Field(calc::kInputLabels[i].control).text().toStdString();
+  }
+  std::array<std::string, 15> results;
+  for (std::size_t i = 0; i < results.size(); ++i) {
+    results[i] = Field(calc::kResultLabels[i].control).text().toStdString();
+  }
+  QApplication::clipboard()->setText(
+      QString::fromStdString(calc::ResultsAsTabSeparated(inputs, method_, results)));
+}
+
+void Form1::CopyLog() const {
+  QStringList lines;
+  for (int i = 0; i < list1_->count(); ++i) lines << list1_->item(i)->text();
+  QApplication::clipboard()->setText(lines.join('\n') + (lines.isEmpty() ? "" : "\n"));
+}
+
+void Form1::SaveDiagram() {}
+
+void Form1::UseSettings() {
+  uses_settings_ = true;
+  QSettings settings;
+  const QByteArray geometry = settings.value("window/geometry").toByteArray();
+  if (!geometry.isEmpty()) restoreGeometry(geometry);
+  for (const calc::FieldLabel& field : calc::kInputLabels) {
+    const QVariant text = settings.value(QString("inputs/") + FromUtf8(field.label));
+    if (text.isValid()) Field(field.control).setText(text.toString());
+  }
+  const std::optional<calc::Method> method =
+      calc::MethodFromName(settings.value("calculation/method").toString().toStdString());
+  if (method) SetMethod(*method);
+}
+
+void Form1::SaveSettings() const {
+  QSettings settings;
+  settings.setValue("window/geometry", saveGeometry());
+  for (const calc::FieldLabel& field : calc::kInputLabels) {
+    settings.setValue(QString("inputs/") + FromUtf8(field.label), Field(field.control).text());
+  }
+  settings.setValue("calculation/method", FromUtf8(calc::MethodName(method_)));
 }
 
 void Form1::Mn_About_Click() {
@@ -213,13 +367,5 @@ void Form1::ShowMessage(const std::string& prompt) {
   ShowModalBox(this, QString::fromStdString(prompt), /*warning=*/false);
 }
 
-void Form1::ShowWarning(const std::string& prompt) {
-  ShowModalBox(this, QString::fromStdString(prompt), /*warning=*/true);
-}
-
-void Form1::ShowFailure(const platform::RuntimeError& error) {
-  const std::string report = calc::DescribeFailure(error, procedures_->State());
-  ShowModalBox(this, QString::fromStdString(report), /*warning=*/true);
-}
 
 }  // namespace app

@@ -9,18 +9,19 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "app/calculation_report.h"
 #include "app/qt_controls.h"
+#include "app/stale_marks.h"
 #include "calc/form1_procedures.h"
+#include "calc/method.h"
 
 class QAction;
+class QActionGroup;
 class QEvent;
+class QGroupBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-
-namespace platform {
-class RuntimeError;
-}
 
 namespace app {
 
@@ -35,8 +36,9 @@ class Form1 : public QMainWindow {
   // or an unattended run puts its own in place so that nothing waits for a click.
   struct Reporters {
     std::function<void(const std::string& prompt)> message;  // the solver's
-    std::function<void(const std::string& prompt)> warning;  // after an unbalanced search
-    std::function<void(const platform::RuntimeError& error)> failure;  // a calculation stopped
+    // After a calculation with a failure or warnings; returns whether the user
+    // asked for the exact solution (only ever when the report offers it).
+    std::function<bool(const CalculationReport& report)> report;
   };
 
   explicit Form1(char decimal_separator = DecimalSeparatorOf(QLocale::system()));
@@ -44,35 +46,62 @@ class Form1 : public QMainWindow {
 
   void SetReporters(Reporters reporters);
 
+  // The method the next Calculate uses, as the "Calculation" menu shows it.
+  void SetMethod(calc::Method method);
+  calc::Method Method() const { return method_; }
+
+  // Remember between starts the inputs, the method and where the window
+  // stood: restores them now and saves them when the window closes. Without
+  // this call (tests, screenshots) the window touches no settings.
+  void UseSettings();
+
   PictureBox& Picture1() { return *picture1_; }
+  const calc::Form1Procedures& Procedures() const { return *procedures_; }
+  const StaleMarks& Stale() const { return stale_; }
+  // Runs after every calculation, once its report is closed.
+  void SetCalculatedHandler(std::function<void()> handler) { calculated_ = std::move(handler); }
 
  protected:
   void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildControls();
+  void BuildMenus();
 
   void Form_Load();
   void Command1_Click();
   void Mn_About_Click();
 
   void ShowMessage(const std::string& prompt);
-  void ShowWarning(const std::string& prompt);
-  void ShowFailure(const platform::RuntimeError& error);
+  CalculationReport MakeReport(std::optional<calc::Failure> failure) const;
+  void ShowExactSolution();
+  void CopyResults() const;
+  void CopyLog() const;
+  void SaveDiagram();
+  QLineEdit& Field(std::string_view name) const;
 
   std::map<std::string, QWidget*, std::less<>> controls_;
   PictureBox* picture1_ = nullptr;
   QListWidget* list1_ = nullptr;
   QPushButton* command1_ = nullptr;
+  QGroupBox* frame4_ = nullptr;
   QAction* mn_about_ = nullptr;
+  QActionGroup* methods_ = nullptr;
 
   // The Qt sides of the controls the procedures see.
   std::map<std::string, std::unique_ptr<LineEditTextBox>, std::less<>> text_boxes_;
   std::unique_ptr<ListWidgetListBox> list_box_;
   RelayMessageBox messages_;
-  RelayMessageBox warnings_;
-  std::function<void(const platform::RuntimeError&)> failure_;
+  CollectingWarningBox warnings_;
+  std::function<bool(const CalculationReport&)> report_;
+  std::function<void()> calculated_;
 
+  void SaveSettings() const;
+
+  calc::Method method_ = calc::Method::Iterasyon;
+  bool uses_settings_ = false;
+  StaleMarks stale_;
   std::optional<calc::Form1Procedures> procedures_;
   std::unique_ptr<FormAbout> form_about_;  // made on first use, never owned by Qt
 };

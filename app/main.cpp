@@ -18,9 +18,9 @@ void TakeScreenshot(app::Form1& form, const QString& file) {
   const auto to_stderr = [](const std::string& prompt) {
     std::fprintf(stderr, "%s\n", prompt.c_str());
   };
-  form.SetReporters({to_stderr, to_stderr, [](const platform::RuntimeError& error) {
-                       std::fprintf(stderr, "calculation failed: %s at %s\n", error.what(),
-                                    error.Where().c_str());
+  form.SetReporters({to_stderr, [](const app::CalculationReport& report) {
+                       std::fprintf(stderr, "%s\n", report.Text().c_str());
+                       return false;
                      }});
   // Once the event loop runs the window is shown and laid out; grab paints it
   // afresh, so nothing has to wait for the screen.
@@ -37,6 +37,7 @@ void TakeScreenshot(app::Form1& form, const QString& file) {
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Shocks");
+  QApplication::setOrganizationName("Shocks");
   QApplication::setApplicationVersion("1.00");
   QApplication::setWindowIcon(app::ShocksIcon());
 
@@ -47,7 +48,11 @@ int main(int argc, char* argv[]) {
 
   const QStringList arguments = QApplication::arguments();
   const qsizetype at = arguments.indexOf("--screenshot");
-  if (at >= 0 && at + 1 < arguments.size()) TakeScreenshot(form, arguments.at(at + 1));
+  if (at >= 0 && at + 1 < arguments.size()) {
+    TakeScreenshot(form, arguments.at(at + 1));
+  } else {
+    form.UseSettings();
+  }
 
   return QApplication::exec();
 }

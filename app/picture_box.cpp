@@ -49,6 +49,12 @@ void PictureBox::Cls() {
   kept_.calls.clear();
   if (scale) kept_.calls.push_back(*scale);
   kept_.Cls();
+  if (cleared_) cleared_();
+}
+
+void PictureBox::SetStale(bool stale) {
+  stale_ = stale;
+  update();
 }
 
 void PictureBox::Line(float x1, float y1, float x2, float y2, platform::Colour colour) {
@@ -85,6 +91,8 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   }
   // The image carries its pixel density, so it lands at its logical size.
   painter.drawImage(ScaleOrigin(), raster_->Image());
+  // Faded towards the background, still readable, plainly not current.
+  if (stale_) painter.fillRect(inner, QColor(255, 255, 255, 150));
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QImage>
@@ -29,6 +30,14 @@ class PictureBox : public QWidget, public platform::Surface {
   void PSet(float x, float y, platform::Colour colour) override;
   void Circle(float x, float y, float radius, platform::Colour colour) override;
 
+  // Veils the drawing while it is not from the last calculation.
+  void SetStale(bool stale);
+  bool IsStale() const { return stale_; }
+  // Called whenever the drawing is erased for a new one.
+  void SetClearedHandler(std::function<void()> handler) { cleared_ = std::move(handler); }
+  // The drawing since the last erase, to be drawn again elsewhere (an SVG file).
+  const diagram::RecordingSurface& Drawing() const { return kept_; }
+
   // What the diagram shows, inside the border (logical size ScaleSize()).
   const QImage& Image() const { return raster_->Image(); }
   // The drawing area: the box less its border, in logical pixels.
@@ -50,6 +59,8 @@ class PictureBox : public QWidget, public platform::Surface {
   std::unique_ptr<render::RasterSurface> raster_;
   QMetaObject::Connection screen_watch_;
   diagram::RecordingSurface kept_;
+  std::function<void()> cleared_;
+  bool stale_ = false;
 };
 
 }  // namespace app

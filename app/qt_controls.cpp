@@ -12,12 +12,17 @@ void LineEditTextBox::SetText(const std::string& text) {
   // A narrow field shows the start of its text, not the end where setText
   // leaves the cursor.
   edit_.setCursorPosition(0);
+  if (written_) written_();
 }
 
-void ListWidgetListBox::Clear() { list_.clear(); }
+void ListWidgetListBox::Clear() {
+  list_.clear();
+  if (written_) written_();
+}
 
 void ListWidgetListBox::AddItem(const std::string& item) {
   list_.addItem(QString::fromStdString(item));
+  if (written_) written_();
 }
 
 void RelayMessageBox::Show(const std::string& prompt) {

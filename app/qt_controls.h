@@ -4,9 +4,11 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include <QLocale>
 
+#include "calc/warning_box.h"
 #include "platform/controls.h"
 
 class QLineEdit;
@@ -14,24 +16,37 @@ class QListWidget;
 
 namespace app {
 
+// Each control tells `written` when the procedures write it, so that the
+// window knows what the last calculation reached.
 class LineEditTextBox : public platform::TextBox {
  public:
-  explicit LineEditTextBox(QLineEdit& edit) : edit_(edit) {}
+  explicit LineEditTextBox(QLineEdit& edit, std::function<void()> written = {})
+      : edit_(edit), written_(std::move(written)) {}
   std::string Text() const override;
   void SetText(const std::string& text) override;
 
  private:
   QLineEdit& edit_;
+  std::function<void()> written_;
 };
 
 class ListWidgetListBox : public platform::ListBox {
  public:
-  explicit ListWidgetListBox(QListWidget& list) : list_(list) {}
+  explicit ListWidgetListBox(QListWidget& list, std::function<void()> written = {})
+      : list_(list), written_(std::move(written)) {}
   void Clear() override;
   void AddItem(const std::string& item) override;
 
  private:
   QListWidget& list_;
+  std::function<void()> written_;
+};
+
+// Keeps a calculation's warnings until the window reports them together.
+class CollectingWarningBox : public calc::WarningBox {
+ public:
+  void Warn(const calc::Warning& warning) override { gathered.push_back(warning); }
+  std::vector<calc::Warning> gathered;
 };
 
 // Hands each prompt to a replaceable function: the window shows a modal box,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/warning_box.h"
 #include "platform/controls.h"
 #include "platform/surface.h"
 
@@ -41,7 +42,7 @@ struct Form1Controls {
   platform::ListBox& List1;
   platform::Surface& Picture1;
   platform::MessageBox& messages;  // the solver's modal message
-  platform::MessageBox& warnings;  // shown after the results of a search that did not balance
+  WarningBox& warnings;            // gathers what the user should know beside the results
   char decimal_separator = '.';    // the user's, for numbers shown as text
 };
 

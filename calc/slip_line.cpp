@@ -42,6 +42,7 @@ void Form1Procedures::iterasyon(double TetaA, double TetaB, double M2, double M3
     try {
       // Shock C turns region 2 onto the slip line, shock D region 3; both
       // deflections count positive when the shock compresses.
+      record_.attempted_Fi = phi.value() / s.DegToRad;
       const Real tetaC = Real(TetaA) - phi;
       const Real tetaD = phi + TetaB;
       const TransmittedShockAngles beta = SolveTransmittedShocks(
@@ -51,6 +52,7 @@ void Form1Procedures::iterasyon(double TetaA, double TetaB, double M2, double M3
       s.BetaC = Round((Real(beta.betaC) / degToRad).value(), 2);
       s.BetaD = Round((Real(beta.betaD) / degToRad).value(), 2);
       controls_.List1.AddItem(SlipLineLogLine(s, controls_.decimal_separator));
+      RecordStep(phi.value(), s.p4, s.p5);
 
       if (PressuresBalance(s.p4, s.p5, s.p1)) break;
 

@@ -44,6 +44,7 @@ void Form1Procedures::iteras(double TetaA, double TetaB, double M2, double M3, d
 
   Real sigma = 1;
   platform::AtPlace("slip-line start", [&] {
+    record_.attempted_Fi = phi.value() / s.DegToRad;
     solveTransmittedShocks(Real(TetaA) - phi, phi + TetaB);
     // The search direction is the sign of p4 - p5. Pressures that already
     // agree have no sign: that is a balance at the start value, which the
@@ -55,12 +56,14 @@ void Form1Procedures::iteras(double TetaA, double TetaB, double M2, double M3, d
   controls_.List1.Clear();
   for (int i = 1; i <= kSlipLineStepLimit; ++i) {
     try {
+      record_.attempted_Fi = phi.value() / s.DegToRad;
       const Real tetaC = Real(TetaA) - phi;
       const Real tetaD = phi + TetaB;
       solveTransmittedShocks(tetaC, tetaD);
 
       StoreStepAngles(s, phi.value(), tetaC.value(), tetaD.value());
       controls_.List1.AddItem(StepSearchLogLine(i, s, controls_.decimal_separator));
+      RecordStep(phi.value(), s.p4, s.p5);
 
       if (PressuresBalance(s.p4, s.p5, s.p1)) break;
       // Overshot the balance: turn back with a tenth of the step.

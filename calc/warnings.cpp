@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <string_view>
 
 #include "exact/interaction.h"
 #include "platform/number_text.h"
@@ -48,56 +47,13 @@ std::string ExactSolutionNote(const CalcState& state, char separator) {
     return "The exact solution is Fi = " + text(exact.Fi, 2) + " with p4 = p5 = " +
            text(exact.region4.p, 3) + ".";
   } catch (const exact::Error& error) {
-    // "no regular intersection: ...", "shock A: no attached shock: ..." and the like.
-    return std::string("The exact solve says: ") + error.what() + ".";
+    // "no regular intersection: ...", "Teta-A = 40° is beyond ..." and the like.
+    std::string note = std::string("The exact solve says: ") + error.what() + ".";
+    if (error.Kind() == exact::ErrorKind::NoRegularIntersection) {
+      note += " " + std::string(kMachIntersectionNote);
+    }
+    return note;
   }
-}
-
-namespace {
-
-bool StartsWith(std::string_view text, std::string_view prefix) {
-  return text.substr(0, prefix.size()) == prefix;
-}
-bool EndsWith(std::string_view text, std::string_view suffix) {
-  return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
-}
-
-std::string_view Meaning(const platform::RuntimeError& error) {
-  using platform::ErrorKind;
-  const std::string_view where = error.Where();
-  if (error.Kind() == ErrorKind::Overflow) {
-    return "A value grew beyond the range of numbers: an input is far too large.";
-  }
-  if (StartsWith(where, "shock A") || StartsWith(where, "shock B")) {
-    return "There is no attached oblique shock for this deflection: the Mach number must be "
-           "above 1, and the deflection must lie between the largest one an attached shock "
-           "can give at this Mach number and a small negative limit.";
-  }
-  if (StartsWith(where, "polar of region 1")) {
-    return "No shock polar can start from the free stream: its Mach number must be above 1.";
-  }
-  if (StartsWith(where, "polar of region")) {
-    return "The flow behind this incident shock is not supersonic, so no further shock can "
-           "start from it.";
-  }
-  if (StartsWith(where, "slip-line") && (EndsWith(where, "shock C") || EndsWith(where, "shock D"))) {
-    return "The transmitted shock has no attached solution for the deflection this step of the "
-           "slip-line search asked for.";
-  }
-  return "The calculation has no defined result for these inputs.";
-}
-
-}  // namespace
-
-std::string DescribeFailure(const platform::RuntimeError& error, const CalcState& state) {
-  std::string text = "The calculation stopped with the error \"";
-  text += platform::KindWords(error.Kind());
-  text += "\"";
-  if (!error.Where().empty()) text += " at " + error.Where();
-  text += ". ";
-  text += Meaning(error);
-  if (StartsWith(error.Where(), "slip-line")) text += " " + ExactSolutionNote(state);
-  return text;
 }
 
 }  // namespace calc

@@ -3,20 +3,18 @@
 #include <string>
 
 #include "calc/calc_state.h"
-#include "platform/runtime_error.h"
 
 namespace calc {
+
+// Where the regular crossing of the two shocks is impossible, what the flow does instead.
+inline constexpr const char* kMachIntersectionNote =
+    "Without a regular intersection the two shocks cannot meet at a point: a Mach intersection "
+    "forms instead, a Mach stem between two triple points.";
 
 // The warning after a slip-line search that used up its steps without the
 // pressures behind shocks C and D agreeing: the shown state is no solution.
 // It ends with the exact solution for the same inputs, or why there is none.
 std::string UnbalancedWarning(const CalcState& state, char separator = '.');
-
-// A failed calculation in words a student understands: the kind of error,
-// where the calculation stopped and what it most likely means. When the
-// slip-line search failed, the exact solution for the inputs of `state`
-// follows (or the reason there is none).
-std::string DescribeFailure(const platform::RuntimeError& error, const CalcState& state);
 
 // One sentence on the exact solution for the inputs the state holds (M1, p1
 // and the deflections in degrees, gamma 1.4): "The exact solution is Fi = ...

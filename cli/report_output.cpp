@@ -180,7 +180,9 @@ std::string ReportToJson(const RunReport& report, bool with_drawing) {
   out += ",\n  \"messages\": ";
   AppendStringArray(out, report.messages);
   out += ",\n  \"warnings\": ";
-  AppendStringArray(out, report.warnings);
+  std::vector<std::string> warnings;
+  for (const calc::Warning& warning : report.warnings) warnings.push_back(warning.text);
+  AppendStringArray(out, warnings);
   out += ",\n  \"error\": ";
   if (report.error) {
     out += "{\"kind\": ";
@@ -224,7 +226,7 @@ std::string ReportToText(const RunReport& report) {
   out += "\nIteration log (" + std::to_string(report.log.size()) + " lines):\n";
   for (const std::string& line : report.log) out += line + "\n";
   for (const std::string& message : report.messages) out += "Message: " + message + "\n";
-  for (const std::string& warning : report.warnings) out += "Warning: " + warning + "\n";
+  for (const calc::Warning& warning : report.warnings) out += "Warning: " + warning.text + "\n";
   if (report.error) out += "Error: " + report.error->description + "\n";
   return out;
 }

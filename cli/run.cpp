@@ -1,9 +1,6 @@
 #include "cli/run.h"
 
-#include "calc/warnings.h"
 #include "platform/memory_controls.h"
-#include "platform/number_text.h"
-#include "platform/rounding.h"
 
 namespace cli {
 
@@ -36,10 +33,20 @@ class CollectingBox : public platform::MessageBox {
   std::vector<std::string>& into_;
 };
 
+class CollectingWarnings : public calc::WarningBox {
+ public:
+  explicit CollectingWarnings(std::vector<calc::Warning>& into) : into_(into) {}
+  void Warn(const calc::Warning& warning) override { into_.push_back(warning); }
+
+ private:
+  std::vector<calc::Warning>& into_;
+};
+
 }  // namespace
 
-RunReport RunCalculation(const InputTexts& inputs, calc::SlipLineSearch search) {
+RunReport RunCalculation(const InputTexts& inputs, calc::Method method, double gamma) {
   RunReport report;
+  report.gamma = gamma;
   platform::MemoryTextBox m1(inputs.M1), p1(inputs.p1), tetaA(inputs.TetaA), tetaB(inputs.TetaB);
   ResultBox betaA("Text_BetaA", report), m2("Text_M2", report), p2("Text_p2", report),
       betaB("Text_BetaB", report), m3("Text_M3", report), p3("Text_p3", report),
@@ -48,7 +55,7 @@ RunReport RunCalculation(const InputTexts& inputs, calc::SlipLineSearch search) 
       betaD("Text_BetaD", report), m5("Text_M5", report), p5("Text_p5", report);
   platform::MemoryListBox list;
   CollectingBox messages(report.messages);
-  CollectingBox warnings(report.warnings);
+  CollectingWarnings warnings(report.warnings);
 
   const calc::Form1Controls controls{
       {m1, p1, tetaA, tetaB},
@@ -61,57 +68,19 @@ RunReport RunCalculation(const InputTexts& inputs, calc::SlipLineSearch search) 
   calc::Form1Procedures form(controls);
   form.Form_Load();
   try {
-    form.hesapla(search);
+    form.hesapla(method, gamma);
   } catch (const platform::RuntimeError& error) {
-    report.error = Failure{std::string(platform::KindName(error.Kind())), error.Where(),
-                           calc::DescribeFailure(error, form.State())};
+    report.error = calc::DescribeFailure(error, form);
+  } catch (const exact::Error& error) {
+    report.error = calc::DescribeFailure(error, form);
   }
+  report.exact = form.Record().exact_solution;
   report.log = list.items;
   return report;
 }
 
 RunReport RunExactCalculation(const InputTexts& inputs, double gamma) {
-  RunReport report;
-  report.gamma = gamma;
-  double numbers[4] = {};
-  const std::string* texts[4] = {&inputs.M1, &inputs.p1, &inputs.TetaA, &inputs.TetaB};
-  const char* names[4] = {"reading M1", "reading p1", "reading Teta-A", "reading Teta-B"};
-  for (int i = 0; i < 4; ++i) {
-    try {
-      numbers[i] = platform::TextToNumber(*texts[i]);
-    } catch (const platform::RuntimeError& error) {
-      report.error = Failure{std::string(platform::KindName(error.Kind())), names[i],
-                             "The number typed for " + std::string(names[i] + 8) +
-                                 " is too large for a double."};
-      return report;
-    }
-  }
-  try {
-    const exact::Interaction x =
-        exact::SolveInteraction(numbers[0], numbers[1], numbers[2], numbers[3], gamma);
-    const auto show = [&report](const char* control, double value, int places) {
-      report.results.emplace_back(control, platform::NumberToText(platform::Round(value, places)));
-    };
-    show("Text_BetaA", x.shockA.beta, 2);
-    show("Text_M2", x.region2.M, 3);
-    show("Text_p2", x.region2.p, 3);
-    show("Text_BetaB", x.shockB.beta, 2);
-    show("Text_M3", x.region3.M, 3);
-    show("Text_p3", x.region3.p, 3);
-    show("Text_Fi", x.Fi, 2);
-    show("Text_TetaC", x.shockC.deflection, 2);
-    show("Text_BetaC", x.shockC.beta, 2);
-    show("Text_M4", x.region4.M, 3);
-    show("Text_p4", x.region4.p, 3);
-    show("Text_TetaD", x.shockD.deflection, 2);
-    show("Text_BetaD", x.shockD.beta, 2);
-    show("Text_M5", x.region5.M, 3);
-    show("Text_p5", x.region5.p, 3);
-    report.exact = x;
-  } catch (const exact::Error& error) {
-    report.error = Failure{std::string(error.KindName()), "exact solve", error.what()};
-  }
-  return report;
+  return RunCalculation(inputs, calc::Method::Exact, gamma);
 }
 
 }  // namespace cli

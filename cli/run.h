@@ -5,9 +5,11 @@
 #include <utility>
 #include <vector>
 
-#include "exact/interaction.h"
+#include "calc/failure_report.h"
 #include "calc/form1_procedures.h"
+#include "calc/warning_box.h"
 #include "diagram/recording_surface.h"
+#include "exact/interaction.h"
 #include "platform/runtime_error.h"
 
 namespace cli {
@@ -20,19 +22,14 @@ struct InputTexts {
   std::string TetaB = "5";
 };
 
-struct Failure {
-  std::string kind;         // "invalid-argument", "division-by-zero", "overflow"; in exact mode
-                            // also "detached", "no-regular-intersection", "invalid-input"
-  std::string where;
-  std::string description;  // for a person
-};
+using Failure = calc::Failure;
 
 // Everything one headless calculation showed.
 struct RunReport {
   std::vector<std::pair<std::string, std::string>> results;  // control name, text; in write order
   std::vector<std::string> log;
   std::vector<std::string> messages;  // the solver's, in order
-  std::vector<std::string> warnings;
+  std::vector<calc::Warning> warnings;
   std::optional<Failure> error;
   diagram::RecordingSurface drawing;
   std::optional<exact::Interaction> exact;  // the full-precision solution of the exact mode
@@ -40,12 +37,12 @@ struct RunReport {
 };
 
 // Runs the Calculate procedure on fresh controls, as one press of Calculate
-// in a window just started, with "." as the decimal separator.
-RunReport RunCalculation(const InputTexts& inputs, calc::SlipLineSearch search);
+// in a window just started, with "." as the decimal separator. gamma goes
+// with the exact method; the others use 1.4.
+RunReport RunCalculation(const InputTexts& inputs, calc::Method method,
+                         double gamma = exact::kGammaAir);
 
-// The exact mode on the same input texts: closed-form shocks and a bracketed
-// slip-line solve, for any ratio of specific heats. The fifteen results are
-// rounded as the window shows them; nothing is drawn and nothing is logged.
+// The exact method on the same input texts, for any ratio of specific heats.
 RunReport RunExactCalculation(const InputTexts& inputs, double gamma);
 
 }  // namespace cli

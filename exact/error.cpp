@@ -1,6 +1,7 @@
 #include "exact/error.h"
 
 #include <charconv>
+#include <utility>
 
 namespace exact {
 
@@ -17,6 +18,12 @@ std::string_view KindName(ErrorKind kind) {
 
 Error::Error(ErrorKind kind, const std::string& message)
     : std::runtime_error(message), kind_(kind) {}
+
+void Error::AddPlace(std::string_view place) {
+  std::string joined(place);
+  if (!where_.empty()) joined.append(", ").append(where_);
+  where_ = std::move(joined);
+}
 
 std::string FixedText(double x, int decimals) {
   char buffer[400];  // room for the widest fixed-notation double

@@ -26,10 +26,27 @@ class Error : public std::runtime_error {
   Error(ErrorKind kind, const std::string& message);
   ErrorKind Kind() const { return kind_; }
   std::string_view KindName() const { return exact::KindName(kind_); }
+  // Where the calculation stood, outermost first ("shock A", "slip line"); empty
+  // when the caller named no place.
+  const std::string& Where() const { return where_; }
+  void AddPlace(std::string_view place);
 
  private:
   ErrorKind kind_;
+  std::string where_;
 };
+
+// Runs one stage of a calculation; an Error raised inside it leaves with
+// `place` added, so that a report can say where the calculation stopped.
+template <typename Stage>
+auto AtPlace(std::string_view place, Stage&& stage) -> decltype(stage()) {
+  try {
+    return stage();
+  } catch (Error& error) {
+    error.AddPlace(place);
+    throw;
+  }
+}
 
 // x with exactly `decimals` places and '.' as separator, whatever the locale,
 // so that messages read the same everywhere.

@@ -58,19 +58,21 @@ void RequireDeflection(double teta_deg, const char* name) {
   if (!std::isfinite(teta_deg)) Fail(ErrorKind::InvalidInput, std::string(name) + " is not a finite number");
   if (teta_deg < 0.0) {
     Fail(ErrorKind::InvalidInput,
-         std::string(name) + " = " + FixedText(teta_deg, 2) +
+         std::string(name) + " = " + NumberText(teta_deg) +
              "\u00b0 is negative: the incident shocks turn the flow towards each other, each by "
              "a positive angle");
   }
 }
 
-// An incident shock from the free stream; detachment names the shock.
-ShockSolution Incident(const ShockPolar& free_stream, double teta, const char* shock) {
-  try {
-    return free_stream.Weak(teta);
-  } catch (const Error& error) {
-    throw Error(error.Kind(), std::string("shock ") + shock + ": " + error.what());
+// An incident shock from the free stream, named by the input that sets it.
+ShockSolution Incident(const ShockPolar& free_stream, double teta_deg, const char* name) {
+  const double max = free_stream.MaxDeflection().theta;
+  if (teta_deg * kDegree > max) {
+    Fail(ErrorKind::Detached, std::string(name) + " = " + NumberText(teta_deg) +
+                                  "\u00b0 is beyond the largest deflection of an attached shock at M1 = " +
+                                  NumberText(free_stream.M1()) + " (" + Degrees(max) + ")");
   }
+  return free_stream.Weak(teta_deg * kDegree);
 }
 
 // Behind a shock too strong for a supersonic exit no further shock can stand.
@@ -105,26 +107,33 @@ RegionLimits Limits(const ShockPolar& polar) {
           polar.SonicDeflection() / kDegree};
 }
 
-}  // namespace
-
-Interaction SolveInteraction(double M1, double p1, double TetaA, double TetaB, double gamma) {
-  if (!std::isfinite(M1)) Fail(ErrorKind::InvalidInput, "M1 is not a finite number");
-  if (!(M1 > 1.0)) {
-    Fail(ErrorKind::InvalidInput, "M1 = " + Mach(M1) + " is not supersonic: oblique shocks need M1 > 1");
-  }
-  // Beyond this the pressure ratios of two shocks in a row leave the range of a double.
-  if (M1 > 1e50) Fail(ErrorKind::InvalidInput, "M1 above 1e50 is out of range");
-  if (!std::isfinite(p1) || !(p1 > 0.0)) {
-    Fail(ErrorKind::InvalidInput, "p1 = " + NumberText(p1) + " is not a positive pressure");
-  }
-  RequireDeflection(TetaA, "TetaA");
-  RequireDeflection(TetaB, "TetaB");
-
+// The whole pattern; errors of the incident stage name their place, the
+// others belong to the slip line.
+Interaction Solve(double M1, double p1, double TetaA, double TetaB, double gamma,
+                  const BalanceObserver& observe) {
+  const ShockPolar polar1 = AtPlace("free stream", [&] {
+    if (!std::isfinite(M1)) Fail(ErrorKind::InvalidInput, "M1 is not a finite number");
+    if (!(M1 > 1.0)) {
+      Fail(ErrorKind::InvalidInput,
+           "M1 = " + NumberText(M1) + ": the free stream must be supersonic (M1 > 1) for a shock to stand in it");
+    }
+    // Beyond this the pressure ratios of two shocks in a row leave the range of a double.
+    if (M1 > 1e50) Fail(ErrorKind::InvalidInput, "M1 above 1e50 is out of range");
+    if (!std::isfinite(p1) || !(p1 > 0.0)) {
+      Fail(ErrorKind::InvalidInput, "p1 = " + NumberText(p1) + " is not a positive pressure");
+    }
+    return ShockPolar(M1, gamma);  // checks the ratio of specific heats too
+  });
+  const ShockSolution A = AtPlace("shock A", [&] {
+    RequireDeflection(TetaA, "Teta-A");
+    return Incident(polar1, TetaA, "Teta-A");
+  });
+  const ShockSolution B = AtPlace("shock B", [&] {
+    RequireDeflection(TetaB, "Teta-B");
+    return Incident(polar1, TetaB, "Teta-B");
+  });
   const double ta = TetaA * kDegree;
   const double tb = TetaB * kDegree;
-  const ShockPolar polar1(M1, gamma);
-  const ShockSolution A = Incident(polar1, ta, "A");
-  const ShockSolution B = Incident(polar1, tb, "B");
   RequireSupersonic(polar1, ta, A.M2, "2", "A", "C");
   RequireSupersonic(polar1, tb, B.M2, "3", "B", "D");
 
@@ -164,12 +173,26 @@ Interaction SolveInteraction(double M1, double p1, double TetaA, double TetaB, d
   };
   const auto p4_of = [&](double fi) { return r2 * polar2.WeakPressureRatio(deflection_C(fi)); };
   const auto p5_of = [&](double fi) { return r3 * polar3.WeakPressureRatio(deflection_D(fi)); };
+  // The directions still holding the balance, as an observer is told them.
+  double known_lower = lo, known_upper = hi;
+  const auto tell = [&](double fi, double p4, double p5) {
+    if (!observe) return;
+    if (fi > known_lower && fi < known_upper) (p4 > p5 ? known_lower : known_upper) = fi;
+    if (p4 == p5) known_lower = known_upper = fi;
+    observe({fi / kDegree, p1 * p4, p1 * p5, known_lower / kDegree, known_upper / kDegree});
+  };
   // p4 falls and p5 rises with Fi along the weak branches, so the balance
   // falls monotonically and has at most one root in the range.
-  const auto balance = [&](double fi) { return p4_of(fi) - p5_of(fi); };
+  const auto balance = [&](double fi) {
+    const double p4 = p4_of(fi), p5 = p5_of(fi);
+    tell(fi, p4, p5);
+    return p4 - p5;
+  };
 
   const double p4_lo = p4_of(lo), p5_lo = p5_of(lo);
+  tell(lo, p4_lo, p5_lo);
   const double p4_hi = p4_of(hi), p5_hi = p5_of(hi);
+  tell(hi, p4_hi, p5_hi);
   // Two routes to the same pressure (a wave of zero strength at an end) may
   // differ in the last bits; that is a balance, not a sign. Where C or D
   // turns by its largest deflection the pressures are taken as balanced to
@@ -266,6 +289,18 @@ Interaction SolveInteraction(double M1, double p1, double TetaA, double TetaB, d
   out.Fi = fi / kDegree;
   out.evaluations = used;
   return out;
+}
+
+}  // namespace
+
+Interaction SolveInteraction(double M1, double p1, double TetaA, double TetaB, double gamma,
+                             const BalanceObserver& observe) {
+  try {
+    return Solve(M1, p1, TetaA, TetaB, gamma, observe);
+  } catch (Error& error) {
+    if (error.Where().empty()) error.AddPlace("slip line");
+    throw;
+  }
 }
 
 }  // namespace exact

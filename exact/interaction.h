@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "exact/error.h"
 #include "exact/shock.h"
 
@@ -43,6 +45,16 @@ struct Interaction {
   int evaluations = 0;   // pressure-balance evaluations of the slip-line search, its two ends included
 };
 
+// One evaluation of the pressure balance in the slip-line search.
+struct BalanceEvaluation {
+  double Fi = 0.0;     // slip-line direction tried, degrees
+  double p4 = 0.0;     // pressure behind C there, unit of p1
+  double p5 = 0.0;     // pressure behind D there, unit of p1
+  double lower = 0.0;  // the directions still holding the balance after it, degrees
+  double upper = 0.0;
+};
+using BalanceObserver = std::function<void(const BalanceEvaluation&)>;
+
 // Solves the whole pattern from the free stream and the two incident
 // deflections.
 //   M1     free-stream Mach number, above 1
@@ -65,7 +77,9 @@ struct Interaction {
 // NoRegularIntersection message says the inputs are at the limit of the
 // regular domain; a crossing at a polar's tip to 1e-12 of the pressure is a
 // solution with C or D at its largest deflection.
+// `observe`, when given, sees every evaluation of the balance as it is made,
+// the two ends of the range first.
 Interaction SolveInteraction(double M1, double p1, double TetaA, double TetaB,
-                             double gamma = kGammaAir);
+                             double gamma = kGammaAir, const BalanceObserver& observe = nullptr);
 
 }  // namespace exact

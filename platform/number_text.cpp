@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <cmath>
+#include <vector>
 
 #include "platform/runtime_error.h"
 
@@ -32,12 +33,27 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-double TextToNumber(std::string_view text) {
+NumberReading ReadLeadingNumber(std::string_view text) {
+  // The text without blanks, and where each kept character stood.
   std::string kept;
+  std::vector<std::size_t> origin;
   kept.reserve(text.size());
-  for (char c : text) {
-    if (!IsIgnored(c)) kept.push_back(c);
+  origin.reserve(text.size());
+  for (std::size_t k = 0; k < text.size(); ++k) {
+    if (IsIgnored(text[k])) continue;
+    kept.push_back(text[k]);
+    origin.push_back(k);
   }
+  NumberReading reading;
+  // What the reader made of the text, once the number's end is known.
+  const auto read = [&](double value, std::size_t end) {
+    reading.value = value;
+    reading.number_found = end > 0;
+    reading.text_ignored = end < kept.size();
+    reading.read_text = end > 0 ? std::string(text.substr(origin[0], origin[end - 1] - origin[0] + 1)) : "";
+    reading.blanks_inside = end > 0 && origin[end - 1] - origin[0] + 1 > end;
+    return reading;
+  };
 
   // Scan the longest prefix that forms a number.
   std::size_t i = 0;
@@ -64,7 +80,7 @@ double TextToNumber(std::string_view text) {
       break;
     }
   }
-  if (digits == 0) return 0.0;
+  if (digits == 0) return read(0.0, 0);
   std::size_t end = i;
   long exponent = 0;
   if (i < kept.size() && (kept[i] == 'e' || kept[i] == 'E')) {
@@ -86,7 +102,7 @@ double TextToNumber(std::string_view text) {
       exponent = 0;
     }
   }
-  if (!seen_significant) return negative ? -0.0 : 0.0;
+  if (!seen_significant) return read(negative ? -0.0 : 0.0, end);
 
   double magnitude = 0.0;
   const char* first = kept.data() + mantissa_start;
@@ -98,7 +114,9 @@ double TextToNumber(std::string_view text) {
     if (leading_exponent + exponent > 0) throw RuntimeError(ErrorKind::Overflow);
     magnitude = 0.0;
   }
-  return negative ? -magnitude : magnitude;
+  return read(negative ? -magnitude : magnitude, end);
 }
+
+double TextToNumber(std::string_view text) { return ReadLeadingNumber(text).value; }
 
 }  // namespace platform

@@ -22,4 +22,15 @@ std::string NumberToText(double x, char separator = '.');
 // gives 0 (with its sign).
 double TextToNumber(std::string_view text);
 
+// The same rule, telling also how the text was read, so that a reader can be
+// warned when the number used is not all that was typed.
+struct NumberReading {
+  double value = 0.0;
+  bool number_found = false;   // a number began the text (blanks aside); else value is 0
+  bool text_ignored = false;   // characters after the number (or instead of one) were not read
+  bool blanks_inside = false;  // blanks between the characters of the number were skipped
+  std::string read_text;       // the typed text from the number's first to its last character
+};
+NumberReading ReadLeadingNumber(std::string_view text);
+
 }  // namespace platform

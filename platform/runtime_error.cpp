@@ -1,5 +1,7 @@
 #include "platform/runtime_error.h"
 
+#include <utility>
+
 namespace platform {
 
 std::string_view KindName(ErrorKind kind) {
@@ -25,7 +27,9 @@ RuntimeError::RuntimeError(ErrorKind kind)
 
 void RuntimeError::AddPlace(std::string_view place) {
   if (place.empty()) return;
-  where_ = where_.empty() ? std::string(place) : std::string(place) + ", " + where_;
+  std::string joined(place);
+  if (!where_.empty()) joined.append(", ").append(where_);
+  where_ = std::move(joined);
 }
 
 }  // namespace platform

@@ -83,8 +83,9 @@ TEST(CliReport, DrawingRoundTripsEveryFloat) {
 TEST(CliReport, TextTableListsEveryRow) {
   const std::string text = cli::ReportToText(Calculate("0", "1", "10", "5"));
   EXPECT_NE(text.find("Beta-A   = (not reached)"), std::string::npos) << text;
-  EXPECT_NE(text.find("Error: The calculation stopped with the error \"division by zero\" at "
-                      "shock A."),
+  EXPECT_NE(text.find("Error: M1 = 0: the free stream must be supersonic (M1 above 1) for a shock "
+                      "to stand in it. (The calculation stopped with the error \"division by "
+                      "zero\" at shock A.)"),
             std::string::npos)
       << text;
 }
@@ -110,21 +111,29 @@ TEST(CliExactMode, ShowsTheWindowsTextsAndFullPrecision) {
   EXPECT_NE(json.find("\"Fi\": 4.9798466"), std::string::npos) << json;
   EXPECT_NE(json.find("\"1\": {\"M\": 3, \"p\": 1, \"direction\": 0}"), std::string::npos);
   EXPECT_NE(json.find("\"max_deflection\": 34.0734397"), std::string::npos);
-  EXPECT_TRUE(report.log.empty());
-  EXPECT_TRUE(report.drawing.calls.empty());
+  // One log line for each evaluation of the balance; the diagram as the searches draw it.
+  EXPECT_EQ(report.log.size(), static_cast<std::size_t>(report.exact->evaluations));
+  EXPECT_EQ(report.log.front().rfind("n= 1  Fi= -5  p4= ", 0), 0u) << report.log.front();
+  ASSERT_FALSE(report.drawing.calls.empty());
+  const auto* marker = std::get_if<diagram::CircleCall>(&report.drawing.calls.back());
+  ASSERT_NE(marker, nullptr);
+  EXPECT_FLOAT_EQ(marker->x, static_cast<float>(report.exact->Fi));
+  EXPECT_FLOAT_EQ(marker->y, static_cast<float>(report.exact->region4.p));
 }
 
 TEST(CliExactMode, NamesWhyThereIsNoSolution) {
-  const auto kind = [](const char* m1, const char* tetaA, const char* tetaB) {
+  // Rows 1 to 6 are shown whenever both incident shocks stand.
+  const auto kind = [](const char* m1, const char* tetaA, const char* tetaB, std::size_t rows) {
     const cli::RunReport r = cli::RunExactCalculation(cli::InputTexts{m1, "1", tetaA, tetaB}, 1.4);
-    EXPECT_TRUE(r.results.empty());
-    return r.error ? r.error->kind : std::string("none");
+    EXPECT_EQ(r.results.size(), rows) << m1 << " " << tetaA << " " << tetaB;
+    return r.error ? r.error->kind + " at " + r.error->where : std::string("none");
   };
-  EXPECT_EQ(kind("1.5", "10", "10"), "no-regular-intersection");
-  EXPECT_EQ(kind("3", "40", "5"), "detached");
-  EXPECT_EQ(kind("3", "10", "-5"), "invalid-input");
-  EXPECT_EQ(kind("0", "10", "5"), "invalid-input");
-  EXPECT_EQ(kind("1e400", "10", "5"), "overflow");
+  EXPECT_EQ(kind("1.5", "10", "10", 6), "no-regular-intersection at slip line");
+  EXPECT_EQ(kind("3", "40", "5", 0), "detached at shock A");
+  EXPECT_EQ(kind("3", "10", "40", 3), "detached at shock B");
+  EXPECT_EQ(kind("3", "10", "-5", 3), "invalid-input at shock B");
+  EXPECT_EQ(kind("0", "10", "5", 0), "invalid-input at free stream");
+  EXPECT_EQ(kind("1e400", "10", "5", 0), "overflow at reading M1");
 }
 
 TEST(CliExactMode, OtherRatioOfSpecificHeats) {
@@ -139,9 +148,9 @@ TEST(CliExactMode, OtherRatioOfSpecificHeats) {
 TEST(CliReport, IterativeSearchesPointToTheExactSolution) {
   const cli::RunReport unbalanced = Calculate("3", "1", "5", "10");
   ASSERT_EQ(unbalanced.warnings.size(), 1u);
-  EXPECT_NE(unbalanced.warnings[0].find("The exact solution is Fi = -4.98 with p4 = p5 = 2.84."),
+  EXPECT_NE(unbalanced.warnings[0].text.find("The exact solution is Fi = -4.98 with p4 = p5 = 2.84."),
             std::string::npos)
-      << unbalanced.warnings[0];
+      << unbalanced.warnings[0].text;
 
   const cli::RunReport failed = Calculate("3", "1", "10", "10");
   ASSERT_TRUE(failed.error.has_value());

@@ -84,7 +84,7 @@ TEST(FuzzChecks, FindNonFiniteTexts) {
   log.log.back() += " p5= inf";
   EXPECT_NE(fuzz::FindReportViolation(log), "");
   cli::RunReport warning = good;
-  warning.warnings.push_back("p4 = -Infinity");
+  warning.warnings.push_back({calc::WarningKind::Unbalanced, "p4 = -Infinity"});
   EXPECT_NE(fuzz::FindReportViolation(warning), "");
   cli::RunReport message = good;
   message.messages.push_back("nan");

@@ -14,8 +14,10 @@ class DensityTest : public QObject {
  private slots:
   void ImageHoldsDevicePixelsAndShowsAtLogicalSize() {
     app::Form1 form;
-    form.SetReporters({[](const std::string&) {}, [](const std::string&) {},
-                       [](const platform::RuntimeError& error) { QFAIL(error.what()); }});
+    form.SetReporters({[](const std::string&) {}, [](const app::CalculationReport& report) {
+                         if (report.failure) qFatal("%s", report.failure->description.c_str());
+                         return false;
+                       }});
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.devicePixelRatioF(), 2.0);

@@ -74,17 +74,20 @@ class Form1Test : public QObject {
   struct Told {
     std::vector<std::string> messages;
     std::vector<std::string> warnings;
-    std::vector<platform::ErrorKind> kinds;
+    std::vector<std::string> kinds;
     std::vector<std::string> places;
   };
 
   static void Capture(app::Form1& form, Told& told) {
     form.SetReporters({
         [&told](const std::string& prompt) { told.messages.push_back(prompt); },
-        [&told](const std::string& prompt) { told.warnings.push_back(prompt); },
-        [&told](const platform::RuntimeError& error) {
-          told.kinds.push_back(error.Kind());
-          told.places.push_back(error.Where());
+        [&told](const app::CalculationReport& report) {
+          for (const calc::Warning& warning : report.warnings) told.warnings.push_back(warning.text);
+          if (report.failure) {
+            told.kinds.push_back(report.failure->kind);
+            told.places.push_back(report.failure->where);
+          }
+          return false;
         },
     });
   }
@@ -314,7 +317,7 @@ class Form1Test : public QObject {
     const QImage drawing = form.Picture1().Image();
     SetText(form, "Text_M1", "0");
     Calculate(form);
-    QCOMPARE(told.kinds, std::vector<platform::ErrorKind>{platform::ErrorKind::DivisionByZero});
+    QCOMPARE(told.kinds, std::vector<std::string>{"division-by-zero"});
     QCOMPARE(told.places, std::vector<std::string>{"shock A"});
     // Nothing had been written when shock A failed.
     QCOMPARE(Results(form), results);
@@ -329,7 +332,7 @@ class Form1Test : public QObject {
     Calculate(form);
     SetText(form, "Text_TetaB", "10");
     Calculate(form);
-    QCOMPARE(told.kinds, std::vector<platform::ErrorKind>{platform::ErrorKind::InvalidArgument});
+    QCOMPARE(told.kinds, std::vector<std::string>{"invalid-argument"});
     QVERIFY2(told.places.front().find("22") != std::string::npos &&
                  told.places.front().find("shock C") != std::string::npos,
              told.places.front().c_str());
@@ -350,11 +353,12 @@ class Form1Test : public QObject {
     std::vector<std::string> messages;
     form.SetReporters({
         [&messages](const std::string& prompt) { messages.push_back(prompt); },
-        [&](const std::string& prompt) {
-          warnings.push_back(prompt);
+        [&](const app::CalculationReport& report) {
+          if (report.failure) qFatal("%s", report.failure->description.c_str());
+          for (const calc::Warning& warning : report.warnings) warnings.push_back(warning.text);
           at_warning = Results(form);
+          return false;
         },
-        [](const platform::RuntimeError& error) { QFAIL(error.what()); },
     });
     SetText(form, "Text_TetaA", "5");
     SetText(form, "Text_TetaB", "10");

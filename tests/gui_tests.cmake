@@ -21,3 +21,6 @@ shocks_add_gui_test(gui_about_test gui_about_test.cpp)
 shocks_add_gui_test(gui_density_test gui_density_test.cpp ENVIRONMENT QT_SCALE_FACTOR=2)
 # Closing windows ends the program only with the last one.
 shocks_add_gui_test(gui_lifetime_test gui_lifetime_test.cpp)
+# Settings go to a folder of the build, never to the user's own.
+shocks_add_gui_test(gui_calculation_test gui_calculation_test.cpp
+  ENVIRONMENT XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/gui-settings)

@@ -1,10 +1,21 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "calc/form1_procedures.h"
 #include "diagram/recording_surface.h"
 #include "platform/memory_controls.h"
+
+// Warnings kept in memory, as the command line keeps them.
+struct MemoryWarningBox : calc::WarningBox {
+  void Warn(const calc::Warning& warning) override {
+    shown.push_back(warning.text);
+    kinds.push_back(warning.kind);
+  }
+  std::vector<std::string> shown;
+  std::vector<calc::WarningKind> kinds;
+};
 
 // The main window's procedures on memory controls, as just started: start
 // texts in the fields, the constants filled, the diagram on `picture`.
@@ -29,7 +40,7 @@ struct HeadlessForm {
       Text_p4{"0"}, Text_TetaD, Text_BetaD{"0"}, Text_M5{"0"}, Text_p5{"0"};
   platform::MemoryListBox List1;
   platform::MemoryMessageBox messages;
-  platform::MemoryMessageBox warnings;
+  MemoryWarningBox warnings;
   platform::Surface& picture;
   calc::Form1Controls controls{
       {Text_M1, Text_p1, Text_TetaA, Text_TetaB},

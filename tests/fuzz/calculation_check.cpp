@@ -93,8 +93,8 @@ std::string CheckReport(const cli::RunReport& report) {
   for (const std::string& message : report.messages) {
     if (ShowsNonFinite(message)) return "message \"" + message + "\"";
   }
-  for (const std::string& warning : report.warnings) {
-    if (ShowsNonFinite(warning)) return "warning \"" + warning + "\"";
+  for (const calc::Warning& warning : report.warnings) {
+    if (ShowsNonFinite(warning.text)) return "warning \"" + warning.text + "\"";
   }
   if (report.error &&
       (ShowsNonFinite(report.error->where) || ShowsNonFinite(report.error->description))) {

@@ -1,0 +1,136 @@
+// The exact method of the Calculate procedure: closed-form shocks and a
+// bracketed root search for the slip line, shown in the same fields, list and
+// diagram as the original searches.
+
+#include <optional>
+#include <numbers>
+#include <string>
+
+#include "calc/failure_report.h"
+#include "calc/form1_procedures.h"
+#include "diagram/colours.h"
+#include "diagram/diagram.h"
+#include "exact/interaction.h"
+#include "platform/number_text.h"
+#include "platform/real.h"
+#include "platform/rounding.h"
+
+namespace calc {
+
+namespace {
+
+// One evaluation of the balance: the direction tried, both pressures and the
+// directions that still hold the balance after it.
+std::string EvaluationLine(int n, const exact::BalanceEvaluation& e, char separator) {
+  const auto text = [separator](double x, int places) {
+    return platform::NumberToText(platform::Round(x, places), separator);
+  };
+  return "n= " + std::to_string(n) + "  Fi= " + text(e.Fi, 8) + "  p4= " + text(e.p4, 6) +
+         "  p5= " + text(e.p5, 6) + "  bracket= " + text(e.lower, 8) + " .. " + text(e.upper, 8);
+}
+
+}  // namespace
+
+void Form1Procedures::StoreExactSolution(const exact::Interaction& x) {
+  CalcState& s = state_;
+  s.Fi = x.Fi;
+  s.TetaC = x.shockC.deflection;
+  s.BetaC = x.shockC.beta;
+  s.M4 = x.region4.M;
+  s.p4 = x.region4.p;
+  s.TetaD = x.shockD.deflection;
+  s.BetaD = x.shockD.beta;
+  s.M5 = x.region5.M;
+  s.p5 = x.region5.p;
+}
+
+void Form1Procedures::CalculateExactly(double gamma) {
+  CalcState& s = state_;
+  const ResultFields& out = controls_.results;
+
+  // The sentence for a subsonic free stream names what was typed, which only
+  // this procedure knows.
+  if (!(s.M1 > 1.0)) {
+    exact::Error error(exact::ErrorKind::InvalidInput,
+                       SubsonicFreeStreamSentence(s.M1, record_.input_texts[0]));
+    error.AddPlace("free stream");
+    throw error;
+  }
+  std::vector<exact::BalanceEvaluation> evaluations;
+  std::optional<exact::Interaction> solution;
+  std::optional<exact::Error> failure;
+  try {
+    solution = exact::SolveInteraction(s.M1, s.p1, s.TetaA, s.TetaB, gamma,
+                                       [&](const exact::BalanceEvaluation& e) { evaluations.push_back(e); });
+  } catch (const exact::Error& error) {
+    failure = error;
+  }
+  // What could be solved is shown before the failure is reported, stage by stage.
+  const std::string stage = failure ? failure->Where() : std::string();
+  if (stage == "free stream" || stage == "shock A") throw *failure;
+
+  const exact::ShockPolar free_stream(s.M1, gamma);
+  constexpr double kDegree = std::numbers::pi / 180.0;
+  const exact::ShockSolution A = free_stream.Weak(s.TetaA * kDegree);
+  const double p2 = s.p1 * A.pressure_ratio;
+  s.M2 = A.M2;
+  record_.p2 = p2;
+  Show(out.Text_BetaA, A.beta / kDegree, 2);
+  Show(out.Text_M2, s.M2, 3);
+  Show(out.Text_p2, p2, 3);
+  if (stage == "shock B") throw *failure;
+
+  const exact::ShockSolution B = free_stream.Weak(s.TetaB * kDegree);
+  const double p3 = s.p1 * B.pressure_ratio;
+  s.M3 = B.M2;
+  record_.p3 = p3;
+  Show(out.Text_BetaB, B.beta / kDegree, 2);
+  Show(out.Text_M3, s.M3, 3);
+  Show(out.Text_p3, p3, 3);
+
+  // The diagram is drawn for air, and its polars need supersonic regions 2 and 3.
+  if (gamma == exact::kGammaAir && s.M2 > 1.0 && s.M3 > 1.0) {
+    using platform::Real;
+    DrawDiagram((Real(s.TetaA) * s.DegToRad).value(), (Real(s.TetaB) * s.DegToRad).value(), p2, p3);
+  }
+
+  controls_.List1.Clear();
+  for (std::size_t i = 0; i < evaluations.size(); ++i) {
+    const exact::BalanceEvaluation& e = evaluations[i];
+    controls_.List1.AddItem(EvaluationLine(static_cast<int>(i + 1), e, controls_.decimal_separator));
+    record_.search_path.push_back({e.Fi, e.p4, e.p5});
+  }
+  if (failure) throw *failure;
+
+  StoreExactSolution(*solution);
+  record_.exact_solution = solution;
+  ShowSlipLineRows();
+  if (record_.diagram_drawn) {
+    platform::AtPlace("solution marker", [&] {
+      diagram::DrawMarker(controls_.Picture1, s.Fi, s.p4, diagram::kRed);
+    });
+  }
+}
+
+void Form1Procedures::ShowExactSolution() {
+  CalcState& s = state_;
+  const exact::Interaction x = exact::SolveInteraction(s.M1, s.p1, s.TetaA, s.TetaB, record_.gamma);
+  StoreExactSolution(x);
+  ShowSlipLineRows();
+  if (record_.diagram_drawn) {
+    // Drawn afresh, so that no marker of the failed search is left beside the solution.
+    using platform::Real;
+    DrawDiagram((Real(s.TetaA) * s.DegToRad).value(), (Real(s.TetaB) * s.DegToRad).value(),
+                record_.p2, record_.p3);
+    platform::AtPlace("solution marker", [&] {
+      diagram::DrawMarker(controls_.Picture1, s.Fi, s.p4, diagram::kRed);
+    });
+  }
+  const auto text = [this](double value, int places) {
+    return platform::NumberToText(platform::Round(value, places), controls_.decimal_separator);
+  };
+  controls_.List1.AddItem("Rows 7 to 15 show the exact solution: Fi = " + text(s.Fi, 2) +
+                          ", p4 = p5 = " + text(s.p4, 3) + ".");
+}
+
+}  // namespace calc
