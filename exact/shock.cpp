@@ -27,10 +27,9 @@ double TanDeflectionOfCot(double u, double m, double n, double gamma) {
 [[noreturn]] void Reject(const std::string& what) { throw Error(ErrorKind::InvalidInput, what); }
 
 // Newton steps on the cubic a3 v^3 + a2 v^2 + a1 v + a0 from a close start:
-// two suffice from half the digits, the rest only guard (or, from a far start
-// on the convex side of the root, walk towards it).
-double Refine(double v, double a3, double a2, double a1, double a0, int steps = 6) {
-  for (int step = 0; step < steps; ++step) {
+// two suffice from half the digits, the rest only guard.
+double Refine(double v, double a3, double a2, double a1, double a0) {
+  for (int step = 0; step < 6; ++step) {
     const double f = ((a3 * v + a2) * v + a1) * v + a0;
     const double df = (3.0 * a3 * v + 2.0 * a2) * v + a1;
     if (df == 0.0) break;
@@ -51,7 +50,8 @@ struct Cubic {
   // that range. The cubic is convex there and positive at the end `safe`: a
   // start where it is negative and slopes away from the root (a step would
   // head for the other root) begins at `safe` instead, from which the steps
-  // approach the root from one side without overshoot.
+  // approach the root from one side without overshoot. From a close start two
+  // steps settle it, from `safe` a few more.
   double Root(double start, double low, double high, double safe) const {
     double u = std::clamp(start, low, high);
     if (Value(u) < 0.0 && (safe - u) * Slope(u) <= 0.0) u = safe;
