@@ -290,10 +290,21 @@ ShockAngles ShockAnglesFor(double M1, double theta, double gamma) {
   return ShockPolar(M1, gamma).Angles(theta);
 }
 
+namespace {
+
+// The largest and the sonic deflection depend on M only through 1/M^2: beyond
+// the Mach numbers a polar takes they have reached their hypersonic limits to
+// the last digit.
+double WithinPolarRange(double M1) { return std::isfinite(M1) ? std::min(M1, 1e100) : M1; }
+
+}  // namespace
+
 DeflectionLimit MaxDeflection(double M1, double gamma) {
-  return ShockPolar(M1, gamma).MaxDeflection();
+  return ShockPolar(WithinPolarRange(M1), gamma).MaxDeflection();
 }
 
-double SonicDeflection(double M1, double gamma) { return ShockPolar(M1, gamma).SonicDeflection(); }
+double SonicDeflection(double M1, double gamma) {
+  return ShockPolar(WithinPolarRange(M1), gamma).SonicDeflection();
+}
 
 }  // namespace exact

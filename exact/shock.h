@@ -94,7 +94,9 @@ class ShockPolar {
 };
 
 // The free-function forms of ShockPolar, for one shock at a time. Angles in
-// radians; the errors are those of ShockPolar.
+// radians; the errors are those of ShockPolar, except that MaxDeflection and
+// SonicDeflection take any finite M1 above 1 (above 1e100 they are at their
+// hypersonic limits).
 ShockSolution WeakShock(double M1, double theta, double gamma = kGammaAir);
 ShockSolution StrongShock(double M1, double theta, double gamma = kGammaAir);
 ShockAngles ShockAnglesFor(double M1, double theta, double gamma = kGammaAir);

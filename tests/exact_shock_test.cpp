@@ -273,3 +273,16 @@ TEST(ExactShock, TinyDeflectionOfAHypersonicStream) {
     EXPECT_LT(weak.beta, 1.1e-8);
   }
 }
+
+TEST(ExactShock, LimitsOfAnyMachNumberAboveOne) {
+  // As M -> infinity, tan(theta_max) -> 1 / sqrt(gamma^2 - 1) and the sonic
+  // deflection merges with the largest; far beyond the Mach numbers a polar
+  // takes, both stand at that value.
+  for (const double gamma : kGammas) {
+    const double limit = std::atan(1.0 / std::sqrt(gamma * gamma - 1.0));
+    for (const double M : {1e100, 1e125, 1e300}) {
+      EXPECT_NEAR(exact::MaxDeflection(M, gamma).theta, limit, 1e-15) << M << " " << gamma;
+      EXPECT_NEAR(exact::SonicDeflection(M, gamma), limit, 1e-15) << M << " " << gamma;
+    }
+  }
+}

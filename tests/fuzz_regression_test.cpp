@@ -63,6 +63,15 @@ TEST(FuzzChecks, InputQuotedInAWarningIsNoNonFiniteValue) {
   EXPECT_NE(fuzz::FindReportViolation(report, &inputs), "");
 }
 
+// A failed incident shock at a Mach number beyond 1e100 asked the exact
+// largest deflection for its report, which threw past the procedure.
+TEST(FuzzRegression, HugeMachNumberWithAFailingShockIsReported) {
+  const cli::InputTexts inputs = fuzz::SplitInputs(" 99e123*||1A1|-5");
+  for (const SlipLineSearch search : {SlipLineSearch::Iterasyon, SlipLineSearch::Iteras}) {
+    EXPECT_EQ(fuzz::FindViolation(inputs, search), "");
+  }
+}
+
 // The splitting itself: texts after the last separator keep the start texts.
 TEST(FuzzInputs, SplitsAtTheFirstThreeSeparators) {
   const cli::InputTexts all = fuzz::SplitInputs("a|b|c|d|e");
