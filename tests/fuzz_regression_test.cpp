@@ -55,6 +55,8 @@ TEST(FuzzChecks, InputQuotedInAWarningIsNoNonFiniteValue) {
   const cli::InputTexts inputs = fuzz::SplitInputs("32E&nan0");
   for (const SlipLineSearch search : {SlipLineSearch::Iterasyon, SlipLineSearch::Iteras}) {
     EXPECT_EQ(fuzz::FindViolation(inputs, search), "");
+    // A shorter input quoted inside a longer one's echo.
+    EXPECT_EQ(fuzz::FindViolation(fuzz::SplitInputs("385+|1|\"inf\"1\""), search), "");
   }
   cli::RunReport report = cli::RunCalculation(inputs, SlipLineSearch::Iterasyon);
   ASSERT_FALSE(report.warnings.empty());

@@ -1,5 +1,6 @@
 #include "tests/fuzz/calculation_check.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cmath>
@@ -38,8 +39,13 @@ bool ShowsNonFinite(std::string_view text) {
 // as 32 ...") taken out: what was typed may spell "nan" or "inf" itself.
 std::string WithoutEchoedInputs(std::string text, const cli::InputTexts* inputs) {
   if (inputs == nullptr) return text;
-  for (const std::string* typed : {&inputs->M1, &inputs->p1, &inputs->TetaA, &inputs->TetaB}) {
-    const std::string quoted = "\"" + *typed + "\"";
+  // The longest first: a shorter input ("1") may stand inside a longer one's echo.
+  std::array<const std::string*, 4> typed = {&inputs->M1, &inputs->p1, &inputs->TetaA, &inputs->TetaB};
+  std::sort(typed.begin(), typed.end(), [](const std::string* a, const std::string* b) {
+    return a->size() > b->size();
+  });
+  for (const std::string* field : typed) {
+    const std::string quoted = "\"" + *field + "\"";
     for (std::size_t at = text.find(quoted); at != std::string::npos; at = text.find(quoted, at)) {
       text.erase(at, quoted.size());
     }
