@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QBuffer>
+#include <QFileDialog>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -17,11 +19,14 @@
 #include <QPushButton>
 #include <QSettings>
 
+#include "app/chart_window.h"
 #include "app/form_about.h"
 #include "app/form_layout.h"
 #include "app/picture_box.h"
 #include "calc/result_table.h"
+#include "diagram/svg_surface.h"
 #include "exact/interaction.h"
+#include "platform/atomic_file.h"
 #include "platform/runtime_error.h"
 
 namespace app {
@@ -140,6 +145,11 @@ void Form1::BuildMenus() {
     methods_->addAction(action);
     connect(action, &QAction::triggered, this, [this, method] { method_ = method; });
   }
+
+  calculation->addSeparator();
+  QAction* diagram = calculation->addAction("Diagram", this, &Form1::Mn_Diagram_Click);
+  diagram->setObjectName("Mn_Diagram");
+  diagram->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
 
   mn_about_ = menuBar()->addAction(FromUtf8(form1::kMenuAbout));
   mn_about_->setObjectName("Mn_About");
@@ -278,6 +288,7 @@ void Form1::Command1_Click() {
   stale_.EndCalculation();
   const CalculationReport report = MakeReport(std::move(failure));
   if (!report.Empty() && report_(report) && report.offers_exact_solution) ShowExactSolution();
+  if (chart_window_ && chart_window_->isVisible()) chart_window_->ShowCalculation(*this);
   if (calculated_) calculated_();
 }
 
@@ -331,7 +342,41 @@ void Form1::CopyLog() const {
   QApplication::clipboard()->setText(lines.join('\n') + (lines.isEmpty() ? "" : "\n"));
 }
 
-void Form1::SaveDiagram() {}
+void Form1::SetInputs(const std::array<std::optional<std::string>, 4>& texts) {
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    if (texts[i]) Field(calc::kInputLabels[i].control).setText(QString::fromStdString(*texts[i]));
+  }
+}
+
+void Form1::SaveDiagram() {
+  const QString path = QFileDialog::getSaveFileName(
+      this, "Save diagram", "diagram.png", "PNG picture (*.png);;SVG picture (*.svg)");
+  if (path.isEmpty()) return;
+  try {
+    SaveDiagramAs(path.toStdString());
+  } catch (const std::exception& error) {
+    ShowModalBox(this, QString::fromStdString(error.what()), /*warning=*/true);
+  }
+}
+
+void Form1::SaveDiagramAs(const std::string& path) const {
+  const QString name = QString::fromStdString(path);
+  if (name.endsWith(".svg", Qt::CaseInsensitive)) {
+    // The same drawing calls again, onto the SVG surface of the command line.
+    const QSize size = picture1_->ScaleSize();
+    diagram::SvgSurface svg(size.width(), size.height());
+    picture1_->Drawing().ReplayOnto(svg);
+    platform::WriteFileAtomically(path, svg.Document());
+    return;
+  }
+  // The drawing area as shown, axis letters included, at the screen's density.
+  const QImage image = picture1_->grab(QRect(PictureBox::ScaleOrigin(), picture1_->ScaleSize())).toImage();
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) throw std::runtime_error("the diagram could not be encoded as PNG");
+  platform::WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
 
 void Form1::UseSettings() {
   uses_settings_ = true;
@@ -361,6 +406,14 @@ void Form1::Mn_About_Click() {
   form_about_->show();
   form_about_->raise();
   form_about_->activateWindow();
+}
+
+void Form1::Mn_Diagram_Click() {
+  if (!chart_window_) chart_window_ = std::make_unique<ChartWindow>();
+  chart_window_->ShowCalculation(*this);
+  chart_window_->show();
+  chart_window_->raise();
+  chart_window_->activateWindow();
 }
 
 void Form1::ShowMessage(const std::string& prompt) {

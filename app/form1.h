@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
@@ -25,6 +26,7 @@ class QPushButton;
 
 namespace app {
 
+class ChartWindow;
 class FormAbout;
 class PictureBox;
 
@@ -55,6 +57,14 @@ class Form1 : public QMainWindow {
   // this call (tests, screenshots) the window touches no settings.
   void UseSettings();
 
+  // Puts texts into the input fields, as a user would type them (M1, p1,
+  // Teta-A, Teta-B; a field without a text keeps its own).
+  void SetInputs(const std::array<std::optional<std::string>, 4>& texts);
+
+  // Writes the diagram as shown to `path`: SVG when the name ends in ".svg",
+  // else PNG; whole or not at all. Throws std::runtime_error saying why not.
+  void SaveDiagramAs(const std::string& path) const;
+
   PictureBox& Picture1() { return *picture1_; }
   const calc::Form1Procedures& Procedures() const { return *procedures_; }
   const StaleMarks& Stale() const { return stale_; }
@@ -72,6 +82,7 @@ class Form1 : public QMainWindow {
   void Form_Load();
   void Command1_Click();
   void Mn_About_Click();
+  void Mn_Diagram_Click();
 
   void ShowMessage(const std::string& prompt);
   CalculationReport MakeReport(std::optional<calc::Failure> failure) const;
@@ -104,6 +115,7 @@ class Form1 : public QMainWindow {
   StaleMarks stale_;
   std::optional<calc::Form1Procedures> procedures_;
   std::unique_ptr<FormAbout> form_about_;  // made on first use, never owned by Qt
+  std::unique_ptr<ChartWindow> chart_window_;  // made on first use, never owned by Qt
 };
 
 // A modal box over `parent` with the application's name as its caption.

@@ -1,4 +1,10 @@
+#include <algorithm>
 #include <cstdio>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
 
 #include <QApplication>
 #include <QPushButton>
@@ -7,6 +13,7 @@
 
 #include "app/app_icon.h"
 #include "app/form1.h"
+#include "app/window_options.h"
 #include "platform/runtime_error.h"
 
 namespace {
@@ -32,27 +39,59 @@ void TakeScreenshot(app::Form1& form, const QString& file) {
   });
 }
 
+int TellUsageError(const cli::UsageError& error) {
+  std::cerr << "shocks: " << error.message << "\nRun 'shocks --help' for the options.\n";
+  return 2;
+}
+
+// Help, version and plain usage errors are answered before Qt starts, so that
+// they need no display. An argument in Qt's own style (-platform, -style ...)
+// leaves the judgement to after Qt has taken its own.
+std::optional<int> AnswerWithoutWindow(int argc, char* argv[]) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const app::WindowCommand command = app::ParseWindowCommandLine(args);
+  const bool qt_style = std::any_of(args.begin(), args.end(), [](const std::string& arg) {
+    return arg.size() > 2 && arg[0] == '-' && arg[1] != '-';
+  });
+  if (const auto* error = std::get_if<cli::UsageError>(&command); error && !qt_style) {
+    return TellUsageError(*error);
+  }
+  if (std::holds_alternative<cli::ShowHelp>(command)) {
+    std::cout << app::WindowHelpText();
+    return 0;
+  }
+  if (std::holds_alternative<cli::ShowVersion>(command)) {
+    std::cout << "1.00\n";
+    return 0;
+  }
+  return std::nullopt;  // a usage error, told once Qt has taken its own arguments
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (const std::optional<int> answered = AnswerWithoutWindow(argc, argv)) return *answered;
   QApplication application(argc, argv);
   QApplication::setApplicationName("Shocks");
   QApplication::setOrganizationName("Shocks");
   QApplication::setApplicationVersion("1.00");
   QApplication::setWindowIcon(app::ShocksIcon());
 
+  // Qt has taken its own arguments (-platform and the like); the rest are ours.
+  std::vector<std::string> args;
+  for (const QString& arg : QApplication::arguments().mid(1)) args.push_back(arg.toStdString());
+  const app::WindowCommand command = app::ParseWindowCommandLine(args);
+  if (const auto* error = std::get_if<cli::UsageError>(&command)) return TellUsageError(*error);
+  const auto& start = std::get<app::WindowStart>(command);
+
   // The program starts by creating its main window, whose load event runs in
   // the making, and then shows it.
   app::Form1 form;
+  if (start.screenshot.empty()) form.UseSettings();
+  form.SetInputs(start.inputs);
+  if (start.method) form.SetMethod(*start.method);
   form.show();
-
-  const QStringList arguments = QApplication::arguments();
-  const qsizetype at = arguments.indexOf("--screenshot");
-  if (at >= 0 && at + 1 < arguments.size()) {
-    TakeScreenshot(form, arguments.at(at + 1));
-  } else {
-    form.UseSettings();
-  }
+  if (!start.screenshot.empty()) TakeScreenshot(form, QString::fromStdString(start.screenshot));
 
   return QApplication::exec();
 }

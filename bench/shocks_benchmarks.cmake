@@ -11,6 +11,10 @@ if(SHOCKS_BUILD_GUI)
   target_link_libraries(render_bench PRIVATE shocks::render Qt6::Gui benchmark::benchmark)
   target_include_directories(render_bench PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 
+  add_executable(chart_bench chart_bench.cpp)
+  target_link_libraries(chart_bench PRIVATE shocks::chart_qt benchmark::benchmark)
+  target_include_directories(chart_bench PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+
   add_executable(window_bench window_bench.cpp)
   target_link_libraries(window_bench PRIVATE shocks::app benchmark::benchmark)
 endif()

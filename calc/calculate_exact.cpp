@@ -116,6 +116,7 @@ void Form1Procedures::ShowExactSolution() {
   CalcState& s = state_;
   const exact::Interaction x = exact::SolveInteraction(s.M1, s.p1, s.TetaA, s.TetaB, record_.gamma);
   StoreExactSolution(x);
+  record_.exact_solution = x;
   ShowSlipLineRows();
   if (record_.diagram_drawn) {
     // Drawn afresh, so that no marker of the failed search is left beside the solution.

@@ -1,45 +1,25 @@
 #include "cli/options.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <optional>
 #include <string_view>
 
-namespace cli {
+#include <CLI/CLI.hpp>
 
-const char* const kUsage =
-    "Usage: shocks-cli [options]\n"
-    "Solves the intersection of two oblique shocks of different families\n"
-    "(gamma = 1.4) as one press of Calculate in the main window would.\n"
-    "\n"
-    "  --M1 TEXT        free-stream Mach number field (default \"3\")\n"
-    "  --p1 TEXT        free-stream pressure field (default \"1\")\n"
-    "  --TetaA TEXT     deflection by shock A in degrees (default \"10\")\n"
-    "  --TetaB TEXT     deflection by shock B in degrees (default \"5\")\n"
-    "                   Each TEXT is read like the window's field: leading number,\n"
-    "                   blanks ignored, \".\" as decimal point, no number gives 0.\n"
-    "  --method NAME    iterasyon (default: the slip-line iteration), iteras\n"
-    "                   (the step search) or exact (closed-form shocks and a\n"
-    "                   bracketed slip-line solve; draws no diagram)\n"
-    "  --gamma G        ratio of specific heats for --method exact (default 1.4)\n"
-    "  --format NAME    text (default) or json\n"
-    "  --drawing        add the drawing operations to the JSON output\n"
-    "  --svg FILE       write the diagram as an SVG picture\n"
-    "  --png FILE       write the diagram as a PNG picture\n"
-    "  --size WxH       picture size in pixels (default 357x333, the window's box)\n"
-    "  --scale N        enlarge the pictures N times for print (1 to 16, default 1)\n"
-    "  --help           show this text\n"
-    "  --version        show the version\n"
-    "\n"
-    "Exit status: 0 calculation finished, 1 calculation failed, 2 bad usage.\n";
+#include "cli/calculation_options.h"
+
+namespace cli {
 
 namespace {
 
-// Splits "--name=value" into its parts; a plain "--name" has no inline value.
-std::pair<std::string_view, std::optional<std::string_view>> SplitOption(std::string_view arg) {
-  const auto eq = arg.find('=');
-  if (eq == std::string_view::npos) return {arg, std::nullopt};
-  return {arg.substr(0, eq), arg.substr(eq + 1)};
-}
+constexpr const char* kFooter =
+    "Each TEXT is read like the window's field: the leading number, blanks\n"
+    "ignored, \".\" as the decimal point; no number gives 0.\n"
+    "\n"
+    "Exit status: 0 calculation finished, 1 calculation failed (or a picture\n"
+    "not written), 2 bad usage.";
 
 std::optional<int> WholeNumber(std::string_view text, int low, int high) {
   int value = 0;
@@ -50,99 +30,171 @@ std::optional<int> WholeNumber(std::string_view text, int low, int high) {
   return value;
 }
 
+// What the command line asks for beyond one calculation.
+struct Requests {
+  bool help = false;
+  bool version = false;
+};
+
+// Every option of shocks-cli, bound to `options`.
+void DefineOptions(CLI::App& app, Options& options, Requests& requests) {
+  app.set_help_flag();  // answered after the whole line is read, so "--help --bogus" is an error
+  app.add_flag("-h,--help", requests.help, "show this text")->disable_flag_override();
+  app.add_flag("--version", requests.version, "show the version")->disable_flag_override();
+  AddCalculationOptions(app, options.inputs, options.method);
+  app.add_option_function<std::string>(
+         "--gamma",
+         [&options](const std::string& text) {
+           double gamma = 0.0;
+           const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), gamma);
+           if (text.empty() || ec != std::errc() || end != text.data() + text.size() ||
+               !(gamma > 1.0) || !(gamma <= 10.0)) {
+             throw CLI::ValidationError("--gamma takes a number above 1 and at most 10");
+           }
+           options.gamma = gamma;
+         },
+         "ratio of specific heats for --method exact\n(default 1.4)")
+      ->type_name("G");
+  app.add_option_function<std::string>(
+         "--format",
+         [&options](const std::string& text) {
+           if (text == "text") {
+             options.format = Format::Text;
+           } else if (text == "json") {
+             options.format = Format::Json;
+           } else {
+             throw CLI::ValidationError("--format takes text or json");
+           }
+         },
+         "text (default) or json")
+      ->type_name("NAME");
+  app.add_flag("--drawing", options.drawing, "add the drawing operations to the JSON output")
+      ->disable_flag_override();
+  const auto file = [&app](const char* name, std::string& into, const char* what) {
+    app.add_option_function<std::string>(
+           name,
+           [&into, name](const std::string& path) {
+             if (path.empty()) throw CLI::ValidationError(std::string(name) + " needs a file name");
+             into = path;
+           },
+           what)
+        ->type_name("FILE");
+  };
+  file("--svg", options.export_request.svg_path, "write the diagram as an SVG picture");
+  file("--png", options.export_request.png_path, "write the diagram as a PNG picture");
+  // A picture whose kind goes by its file's ending, .svg or .png.
+  const auto picture = [&app](const char* name, std::string& into, const char* what) {
+    app.add_option_function<std::string>(
+           name,
+           [&into, name](const std::string& path) {
+             const auto ends = [&path](std::string_view suffix) {
+               return path.size() > suffix.size() &&
+                      std::equal(suffix.rbegin(), suffix.rend(), path.rbegin(), [](char a, char b) {
+                        return a == std::tolower(static_cast<unsigned char>(b));
+                      });
+             };
+             if (!ends(".svg") && !ends(".png")) {
+               throw CLI::ValidationError(std::string(name) + " takes a file name ending in .svg or .png");
+             }
+             into = path;
+           },
+           what)
+        ->type_name("FILE");
+  };
+  picture("--chart", options.export_request.chart_path,
+          "write the pressure-deflection chart, SVG or PNG\nby the file's ending");
+  picture("--domain-map", options.export_request.domain_map_path,
+          "write the domain map of this M1: where the\nregular, the Mach intersection or both can\nstand; SVG or PNG by the file's ending");
+  app.add_option_function<std::string>(
+         "--size",
+         [&options](const std::string& text) {
+           const auto x = text.find('x');
+           const auto width = WholeNumber(std::string_view(text).substr(0, x), 16, 8192);
+           const auto height = x == std::string::npos
+                                   ? std::nullopt
+                                   : WholeNumber(std::string_view(text).substr(x + 1), 16, 8192);
+           if (!width || !height) {
+             throw CLI::ValidationError("--size takes WIDTHxHEIGHT, 16 to 8192 pixels each");
+           }
+           options.export_request.width = options.export_request.chart_width =
+               options.export_request.domain_map_width = *width;
+           options.export_request.height = options.export_request.chart_height =
+               options.export_request.domain_map_height = *height;
+         },
+         "picture size in pixels (default 357x333, the\nwindow's box; chart 900x600; domain map\n820x520)")
+      ->type_name("WxH");
+  app.add_option_function<std::string>(
+         "--scale",
+         [&options](const std::string& text) {
+           const auto scale = WholeNumber(text, 1, 16);
+           if (!scale) throw CLI::ValidationError("--scale takes a whole number from 1 to 16");
+           options.export_request.scale = *scale;
+         },
+         "enlarge the pictures N times for print\n(1 to 16, default 1)")
+      ->type_name("N");
+}
+
+// CLI11's messages, made to stand on one line.
+std::string OneLine(std::string text) {
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+  return text;
+}
+
+// Rules across options, once all are read.
+std::optional<std::string> Inconsistency(const Options& options) {
+  const ExportRequest& picture = options.export_request;
+  const bool draws = options.drawing || !picture.svg_path.empty() || !picture.png_path.empty();
+  if (options.method != Method::Exact && options.gamma != 1.4) {
+    return "--gamma goes with --method exact; the other methods use 1.4";
+  }
+  if (draws && options.gamma != 1.4) {
+    return "the diagram is drawn for air: --drawing, --svg and --png need gamma 1.4";
+  }
+  if (std::max({picture.width, picture.chart_width, picture.domain_map_width}) * picture.scale > 16384 ||
+      std::max({picture.height, picture.chart_height, picture.domain_map_height}) * picture.scale > 16384) {
+    return "the picture would be larger than 16384 pixels on a side";
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 ParsedCommand ParseCommandLine(const std::vector<std::string>& args) {
   Options options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const auto split = SplitOption(args[i]);
-    const std::string_view name = split.first;
-    const std::optional<std::string_view> inline_value = split.second;
-    const auto value = [&]() -> std::optional<std::string> {
-      if (inline_value) return std::string(*inline_value);
-      if (i + 1 < args.size()) return args[++i];
-      return std::nullopt;
-    };
-    const bool flag_only = !inline_value.has_value();
-
-    std::string* input = nullptr;
-    if (name == "--M1") input = &options.inputs.M1;
-    if (name == "--p1") input = &options.inputs.p1;
-    if (name == "--TetaA") input = &options.inputs.TetaA;
-    if (name == "--TetaB") input = &options.inputs.TetaB;
-    if (input != nullptr) {
-      const auto text = value();
-      if (!text) return UsageError{std::string(name) + " needs a text"};
-      *input = *text;
-    } else if (name == "--method") {
-      const auto text = value();
-      if (text == "iterasyon") {
-        options.method = Method::Iterasyon;
-      } else if (text == "iteras") {
-        options.method = Method::Iteras;
-      } else if (text == "exact") {
-        options.method = Method::Exact;
-      } else {
-        return UsageError{"--method takes iterasyon, iteras or exact"};
-      }
-    } else if (name == "--gamma") {
-      const std::string text = value().value_or("");
-      double gamma = 0.0;
-      const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), gamma);
-      if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !(gamma > 1.0) ||
-          !(gamma <= 10.0)) {
-        return UsageError{"--gamma takes a number above 1 and at most 10"};
-      }
-      options.gamma = gamma;
-    } else if (name == "--format") {
-      const auto text = value();
-      if (text == "text") {
-        options.format = Format::Text;
-      } else if (text == "json") {
-        options.format = Format::Json;
-      } else {
-        return UsageError{"--format takes text or json"};
-      }
-    } else if (name == "--svg" || name == "--png") {
-      const auto text = value();
-      if (!text || text->empty()) return UsageError{std::string(name) + " needs a file name"};
-      (name == "--svg" ? options.export_request.svg_path : options.export_request.png_path) = *text;
-    } else if (name == "--size") {
-      const std::string text = value().value_or("");
-      const auto x = text.find('x');
-      const auto width = WholeNumber(std::string_view(text).substr(0, x), 16, 8192);
-      const auto height = x == std::string::npos
-                              ? std::nullopt
-                              : WholeNumber(std::string_view(text).substr(x + 1), 16, 8192);
-      if (!width || !height) return UsageError{"--size takes WIDTHxHEIGHT, 16 to 8192 pixels each"};
-      options.export_request.width = *width;
-      options.export_request.height = *height;
-    } else if (name == "--scale") {
-      const auto scale = WholeNumber(value().value_or(""), 1, 16);
-      if (!scale) return UsageError{"--scale takes a whole number from 1 to 16"};
-      options.export_request.scale = *scale;
-    } else if (name == "--drawing" && flag_only) {
-      options.drawing = true;
-    } else if (name == "--help" && flag_only) {
-      return ShowHelp{};
-    } else if (name == "--version" && flag_only) {
-      return ShowVersion{};
-    } else {
-      return UsageError{"unknown argument: " + args[i]};
+  Requests requests;
+  CLI::App app;
+  DefineOptions(app, options, requests);
+  const PreparedArguments prepared = PrepareArguments(app, args);
+  if (!prepared.error.empty()) return UsageError{prepared.error};
+  std::vector<std::string> reversed(prepared.args.rbegin(), prepared.args.rend());
+  try {
+    app.parse(reversed);
+  } catch (const CLI::ExtrasError&) {
+    std::vector<std::string> extra = app.remaining();
+    std::string text = "unexpected argument";
+    for (const std::string& arg : extra) {
+      if (arg != "--") text += " \"" + arg + "\"";
     }
+    return UsageError{text};
+  } catch (const CLI::ParseError& error) {
+    return UsageError{OneLine(error.what())};
   }
-  const ExportRequest& picture = options.export_request;
-  if (options.method == Method::Exact &&
-      (options.drawing || !picture.svg_path.empty() || !picture.png_path.empty())) {
-    return UsageError{"--method exact draws no diagram (no --drawing, --svg or --png)"};
-  }
-  if (options.method != Method::Exact && options.gamma != 1.4) {
-    return UsageError{"--gamma goes with --method exact; the other methods use 1.4"};
-  }
-  if (picture.width * picture.scale > 16384 || picture.height * picture.scale > 16384) {
-    return UsageError{"the picture would be larger than 16384 pixels on a side"};
-  }
+  if (requests.help) return ShowHelp{};
+  if (requests.version) return ShowVersion{};
+  if (const auto problem = Inconsistency(options)) return UsageError{*problem};
   return options;
+}
+
+std::string HelpText() {
+  Options options;
+  Requests requests;
+  CLI::App app("Solves the intersection of two oblique shocks of different families as one\n"
+               "press of Calculate in the main window would.",
+               "shocks-cli");
+  DefineOptions(app, options, requests);
+  app.footer(kFooter);
+  return app.help();
 }
 
 }  // namespace cli

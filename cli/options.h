@@ -4,11 +4,12 @@
 #include <variant>
 #include <vector>
 
+#include "calc/method.h"
 #include "cli/run.h"
 
 namespace cli {
 
-enum class Method { Iterasyon, Iteras, Exact };
+using Method = calc::Method;
 enum class Format { Text, Json };
 
 // Pictures of the diagram to write after the calculation.
@@ -18,6 +19,12 @@ struct ExportRequest {
   int width = 357;       // the picture box, in pixels
   int height = 333;
   int scale = 1;         // whole-number enlargement for print
+  std::string chart_path;  // the pressure-deflection chart, .svg or .png; empty: none
+  int chart_width = 900;   // its size: --size sets both
+  int chart_height = 600;
+  std::string domain_map_path;  // the domain map of the free stream, .svg or .png; empty: none
+  int domain_map_width = 820;   // its size: --size sets it too
+  int domain_map_height = 520;
 };
 
 struct Options {
@@ -25,22 +32,24 @@ struct Options {
   Method method = Method::Iterasyon;
   Format format = Format::Text;
   bool drawing = false;
-  double gamma = 1.4;  // exact mode only
+  double gamma = 1.4;  // exact method only
   ExportRequest export_request;
 };
 
 struct ShowHelp {};
 struct ShowVersion {};
 struct UsageError {
-  std::string message;
+  std::string message;  // one line, without the program's name
 };
 
 using ParsedCommand = std::variant<Options, ShowHelp, ShowVersion, UsageError>;
 
-// Reads the command line (without the program name). An option's value is the
-// next argument verbatim, even when it begins with "-", or follows "=".
+// Reads the command line (without the program name) with CLI11. Each option
+// may be given once; "--" ends the options; a value may follow as the next
+// argument or after "=", and one that begins with "--" must use "=".
 ParsedCommand ParseCommandLine(const std::vector<std::string>& args);
 
-extern const char* const kUsage;
+// The --help text, made from the same option definitions.
+std::string HelpText();
 
 }  // namespace cli

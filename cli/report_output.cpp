@@ -1,82 +1,58 @@
 #include "cli/report_output.h"
 
 #include <array>
-#include <charconv>
 #include <cstdio>
-#include <initializer_list>
 #include <string_view>
 #include <type_traits>
+
+#include "cli/json_layout.h"
 
 namespace cli {
 
 namespace {
 
-void AppendJsonString(std::string& out, std::string_view text) {
-  out += '"';
-  for (const char c : text) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          std::array<char, 8> escaped{};
-          std::snprintf(escaped.data(), escaped.size(), "\\u%04x", static_cast<unsigned>(c));
-          out += escaped.data();
-        } else {
-          out += c;
-        }
-    }
-  }
-  out += '"';
-}
-
-// One item a line, so that a long log stays readable.
-void AppendStringArray(std::string& out, const std::vector<std::string>& items) {
-  out += '[';
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    out += i > 0 ? ",\n    " : "\n    ";
-    AppendJsonString(out, items[i]);
-  }
-  out += items.empty() ? "]" : "\n  ]";
-}
-
-// Shortest text that reads back to the same float.
-void AppendFloat(std::string& out, float x) {
-  std::array<char, 32> text{};
-  const auto end = std::to_chars(text.data(), text.data() + text.size(), x).ptr;
-  out.append(text.data(), end);
-}
-
-void AppendCall(std::string& out, const diagram::SurfaceCall& call) {
-  std::visit(
-      [&out](const auto& c) {
+Json CallJson(const diagram::SurfaceCall& call) {
+  return std::visit(
+      [](const auto& c) {
         using Call = std::decay_t<decltype(c)>;
-        const auto number = [&out](float x) {
-          out += ", ";
-          AppendFloat(out, x);
-        };
-        const auto colour = [&out](platform::Colour value) { out += ", " + std::to_string(value); };
         if constexpr (std::is_same_v<Call, diagram::ScaleCall>) {
-          out += "[\"Scale\"";
-          number(c.x1), number(c.y1), number(c.x2), number(c.y2);
+          return Json::array({"Scale", JsonFloat(c.x1), JsonFloat(c.y1), JsonFloat(c.x2), JsonFloat(c.y2)});
         } else if constexpr (std::is_same_v<Call, diagram::ClsCall>) {
-          out += "[\"Cls\"";
+          return Json::array({"Cls"});
         } else if constexpr (std::is_same_v<Call, diagram::LineCall>) {
-          out += "[\"Line\"";
-          number(c.x1), number(c.y1), number(c.x2), number(c.y2), colour(c.colour);
+          return Json::array({"Line", JsonFloat(c.x1), JsonFloat(c.y1), JsonFloat(c.x2),
+                              JsonFloat(c.y2), c.colour});
         } else if constexpr (std::is_same_v<Call, diagram::PSetCall>) {
-          out += "[\"PSet\"";
-          number(c.x), number(c.y), colour(c.colour);
+          return Json::array({"PSet", JsonFloat(c.x), JsonFloat(c.y), c.colour});
         } else {
-          out += "[\"Circle\"";
-          number(c.x), number(c.y), number(c.radius), colour(c.colour);
+          return Json::array({"Circle", JsonFloat(c.x), JsonFloat(c.y), JsonFloat(c.radius), c.colour});
         }
-        out += ']';
       },
       call);
+}
+
+Json ExactJson(const exact::Interaction& x, double gamma) {
+  const auto region = [](const exact::RegionState& r) {
+    return Json{{"M", JsonNumber(r.M)}, {"p", JsonNumber(r.p)}, {"direction", JsonNumber(r.direction)}};
+  };
+  const auto shock = [](const exact::ShockState& s) {
+    return Json{{"deflection", JsonNumber(s.deflection)}, {"beta", JsonNumber(s.beta)}};
+  };
+  const auto limits = [](const exact::RegionLimits& l) {
+    return Json{{"max_deflection", JsonNumber(l.max_deflection)},
+                {"max_beta", JsonNumber(l.max_beta)},
+                {"sonic_deflection", JsonNumber(l.sonic_deflection)}};
+  };
+  Json out;
+  out["gamma"] = JsonNumber(gamma);
+  out["Fi"] = JsonNumber(x.Fi);
+  out["evaluations"] = x.evaluations;
+  out["regions"] = Json{{"1", region(x.region1)}, {"2", region(x.region2)}, {"3", region(x.region3)},
+                        {"4", region(x.region4)}, {"5", region(x.region5)}};
+  out["shocks"] = Json{{"A", shock(x.shockA)}, {"B", shock(x.shockB)}, {"C", shock(x.shockC)},
+                       {"D", shock(x.shockD)}};
+  out["limits"] = Json{{"1", limits(x.limits1)}, {"2", limits(x.limits2)}, {"3", limits(x.limits3)}};
+  return out;
 }
 
 struct ResultRow {
@@ -103,112 +79,37 @@ constexpr std::array<ResultRow, 15> kResultRows{{
     {"Text_p5", "p5", "p1    pressure, region 5"},
 }};
 
-// Full precision: the fewest digits that read back to the same double.
-void AppendDouble(std::string& out, double x) {
-  std::array<char, 32> text{};
-  const auto end = std::to_chars(text.data(), text.data() + text.size(), x).ptr;
-  out.append(text.data(), end);
-}
-
-void AppendFields(std::string& out, std::initializer_list<std::pair<const char*, double>> fields) {
-  out += '{';
-  bool first = true;
-  for (const auto& [name, value] : fields) {
-    out += first ? "\"" : ", \"";
-    first = false;
-    out += name;
-    out += "\": ";
-    AppendDouble(out, value);
-  }
-  out += '}';
-}
-
-void AppendExact(std::string& out, const exact::Interaction& x, double gamma) {
-  const auto region = [&out](const char* name, const exact::RegionState& r, bool last = false) {
-    out += std::string("      \"") + name + "\": ";
-    AppendFields(out, {{"M", r.M}, {"p", r.p}, {"direction", r.direction}});
-    out += last ? "\n" : ",\n";
-  };
-  const auto shock = [&out](const char* name, const exact::ShockState& s, bool last = false) {
-    out += std::string("      \"") + name + "\": ";
-    AppendFields(out, {{"deflection", s.deflection}, {"beta", s.beta}});
-    out += last ? "\n" : ",\n";
-  };
-  const auto limits = [&out](const char* name, const exact::RegionLimits& l, bool last = false) {
-    out += std::string("      \"") + name + "\": ";
-    AppendFields(out, {{"max_deflection", l.max_deflection},
-                       {"max_beta", l.max_beta},
-                       {"sonic_deflection", l.sonic_deflection}});
-    out += last ? "\n" : ",\n";
-  };
-  out += "{\n    \"gamma\": ";
-  AppendDouble(out, gamma);
-  out += ",\n    \"Fi\": ";
-  AppendDouble(out, x.Fi);
-  out += ",\n    \"evaluations\": " + std::to_string(x.evaluations);
-  out += ",\n    \"regions\": {\n";
-  region("1", x.region1);
-  region("2", x.region2);
-  region("3", x.region3);
-  region("4", x.region4);
-  region("5", x.region5, true);
-  out += "    },\n    \"shocks\": {\n";
-  shock("A", x.shockA);
-  shock("B", x.shockB);
-  shock("C", x.shockC);
-  shock("D", x.shockD, true);
-  out += "    },\n    \"limits\": {\n";
-  limits("1", x.limits1);
-  limits("2", x.limits2);
-  limits("3", x.limits3, true);
-  out += "    }\n  }";
-}
-
 }  // namespace
 
-std::string ReportToJson(const RunReport& report, bool with_drawing) {
-  std::string out = "{\n  \"results\": {";
-  for (std::size_t i = 0; i < report.results.size(); ++i) {
-    out += i > 0 ? ",\n    " : "\n    ";
-    AppendJsonString(out, report.results[i].first);
-    out += ": ";
-    AppendJsonString(out, report.results[i].second);
+Json ReportJson(const RunReport& report, bool with_drawing) {
+  Json out;
+  Json results = Json::object();
+  for (const auto& [control, text] : report.results) results[control] = text;
+  out["results"] = std::move(results);
+  out["log"] = report.log;
+  out["messages"] = report.messages;
+  Json warnings = Json::array();
+  for (const calc::Warning& warning : report.warnings) {
+    warnings.push_back({{"kind", calc::WarningKindName(warning.kind)}, {"text", warning.text}});
   }
-  out += report.results.empty() ? "},\n" : "\n  },\n";
-  out += "  \"log\": ";
-  AppendStringArray(out, report.log);
-  out += ",\n  \"messages\": ";
-  AppendStringArray(out, report.messages);
-  out += ",\n  \"warnings\": ";
-  std::vector<std::string> warnings;
-  for (const calc::Warning& warning : report.warnings) warnings.push_back(warning.text);
-  AppendStringArray(out, warnings);
-  out += ",\n  \"error\": ";
-  if (report.error) {
-    out += "{\"kind\": ";
-    AppendJsonString(out, report.error->kind);
-    out += ", \"where\": ";
-    AppendJsonString(out, report.error->where);
-    out += ", \"description\": ";
-    AppendJsonString(out, report.error->description);
-    out += '}';
-  } else {
-    out += "null";
-  }
-  if (report.exact) {
-    out += ",\n  \"exact\": ";
-    AppendExact(out, *report.exact, report.gamma);
-  }
+  out["warnings"] = std::move(warnings);
+  out["error"] = report.error ? Json{{"kind", report.error->kind},
+                                     {"where", report.error->where},
+                                     {"description", report.error->description}}
+                              : Json(nullptr);
+  if (report.exact) out["exact"] = ExactJson(*report.exact, report.gamma);
   if (with_drawing) {
-    out += ",\n  \"drawing\": [";
-    for (std::size_t i = 0; i < report.drawing.calls.size(); ++i) {
-      out += i > 0 ? ",\n    " : "\n    ";
-      AppendCall(out, report.drawing.calls[i]);
-    }
-    out += report.drawing.calls.empty() ? "]" : "\n  ]";
+    Json drawing = Json::array();
+    for (const diagram::SurfaceCall& call : report.drawing.calls) drawing.push_back(CallJson(call));
+    out["drawing"] = std::move(drawing);
   }
-  out += "\n}\n";
   return out;
+}
+
+std::string ReportToJson(const RunReport& report, bool with_drawing) {
+  return WriteJson(ReportJson(report, with_drawing),
+                   {"results", "log", "messages", "warnings", "exact", "regions", "shocks", "limits",
+                    "drawing"});
 }
 
 std::string ReportToText(const RunReport& report) {

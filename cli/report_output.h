@@ -2,12 +2,17 @@
 
 #include <string>
 
+#include "cli/json_layout.h"
 #include "cli/run.h"
 
 namespace cli {
 
+// The report as a JSON document, for callers that embed it (a batch line, Python).
+Json ReportJson(const RunReport& report, bool with_drawing);
+
 // One JSON object: results (control name to text, in write order), log,
-// messages, warnings, error (null or kind and where) and, when asked, the
+// messages, warnings ({kind, text} each), error (null or kind, where and
+// description), the exact solution when there is one and, when asked, the
 // drawing calls with every float written to read back to the same float.
 std::string ReportToJson(const RunReport& report, bool with_drawing);
 

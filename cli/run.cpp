@@ -1,5 +1,7 @@
 #include "cli/run.h"
 
+#include "chart/from_calculation.h"
+
 #include "platform/memory_controls.h"
 
 namespace cli {
@@ -75,6 +77,7 @@ RunReport RunCalculation(const InputTexts& inputs, calc::Method method, double g
     report.error = calc::DescribeFailure(error, form);
   }
   report.exact = form.Record().exact_solution;
+  report.chart = chart::InputsOf(form, /*solution_shown=*/!report.error);
   report.log = list.items;
   return report;
 }

@@ -8,6 +8,7 @@
 #include "calc/failure_report.h"
 #include "calc/form1_procedures.h"
 #include "calc/warning_box.h"
+#include "chart/chart_data.h"
 #include "diagram/recording_surface.h"
 #include "exact/interaction.h"
 #include "platform/runtime_error.h"
@@ -34,6 +35,7 @@ struct RunReport {
   diagram::RecordingSurface drawing;
   std::optional<exact::Interaction> exact;  // the full-precision solution of the exact mode
   double gamma = 1.4;
+  chart::ChartInputs chart;  // what the pressure-deflection chart is made from
 };
 
 // Runs the Calculate procedure on fresh controls, as one press of Calculate

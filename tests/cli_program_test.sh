@@ -39,6 +39,37 @@ check "pictures written, exit 0" test $? -eq 0
 check "SVG is an SVG document" grep -q '<svg xmlns' "$work/d.svg"
 check "PNG has the PNG signature" sh -c "head -c 8 '$work/d.png' | od -An -c | grep -q 'P   N   G'"
 
+# The chart, for every method: SVG with its numbers and legend as text, and PNG.
+for method in iterasyon iteras exact; do
+  "$cli" --method $method --chart "$work/c-$method.svg" > /dev/null
+  check "$method chart SVG written, exit 0" test $? -eq 0
+  for text in '>Pressure p/p1<' '>Region 1, M = 3.000<' '>Region 3, M = 2.750<' '>Exact solution<' '>-20<' '>14<' \
+              '>Exact: Fi = 4.98°, p/p1 = 2.840<'; do
+    check "$method chart SVG has $text" grep -qF "$text" "$work/c-$method.svg"
+  done
+  "$cli" --method $method --chart "$work/c-$method.png" --size 640x400 --scale 2 > /dev/null
+  check "$method chart PNG written, exit 0" test $? -eq 0
+  check "$method chart PNG is 1280 x 800" sh -c "od -An -tu1 -j16 -N8 '$work/c-$method.png' | tr -s ' ' | grep -q '^ 0 0 5 0 0 0 3 32$'"
+done
+"$cli" --M1 1.5 --TetaA 10 --TetaB 10 --method exact --chart "$work/none.svg" > /dev/null
+check "chart without a regular solution still written" test -s "$work/none.svg"
+check "chart says why there is none" grep -qF 'No regular intersection' "$work/none.svg"
+
+# The domain map: SVG with its lines named as text, PNG of the asked size,
+# and a free stream no map exists for told and exit 1.
+"$cli" --M1 5 --domain-map "$work/map.svg" > /dev/null
+check "domain map SVG written, exit 0" test $? -eq 0
+for text in '>von Neumann, <' 'N = 20.86°' '>detachment, <' 'D = 27.77°' '>inputs 10.00°, 5.00°: regular only<'; do
+  check "domain map SVG has $text" grep -qF "$text" "$work/map.svg"
+done
+"$cli" --method exact --gamma 1.3 --domain-map "$work/map.png" --size 400x300 --scale 2 > /dev/null
+check "domain map PNG written, exit 0" test $? -eq 0
+check "domain map PNG is 800 x 600" sh -c "od -An -tu1 -j16 -N8 '$work/map.png' | tr -s ' ' | grep -q '^ 0 0 3 32 0 0 2 88$'"
+"$cli" --M1 0.5 --domain-map "$work/nomap.svg" > /dev/null 2> "$work/nomap.err"
+check "no domain map below M1 = 1, exit 1" test $? -eq 1
+check "no domain map file below M1 = 1" test ! -e "$work/nomap.svg"
+check "no domain map is told" grep -qF 'domain map: M1 = 0.500 is not supersonic: the map needs M1 > 1' "$work/nomap.err"
+
 mkdir "$work/locked"
 chmod a-w "$work/locked"
 if [ "$(id -u)" -ne 0 ]; then

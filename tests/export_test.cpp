@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "cli/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "diagram/colours.h"
 #include "diagram/svg_surface.h"
 #include "platform/runtime_error.h"
@@ -84,22 +84,22 @@ class AtomicFile : public ::testing::Test {
 
 TEST_F(AtomicFile, WritesWholeAndReplaces) {
   const std::string path = (dir / "picture.svg").string();
-  cli::WriteFileAtomically(path, "first");
-  cli::WriteFileAtomically(path, "second, longer");
+  platform::WriteFileAtomically(path, "first");
+  platform::WriteFileAtomically(path, "second, longer");
   EXPECT_EQ(Read(path), "second, longer");
   EXPECT_EQ(Entries(), 1u) << "no temporary file left";
 }
 
 TEST_F(AtomicFile, UnwritablePlacesLeaveNothing) {
-  EXPECT_THROW(cli::WriteFileAtomically((dir / "missing" / "p.svg").string(), "x"),
+  EXPECT_THROW(platform::WriteFileAtomically((dir / "missing" / "p.svg").string(), "x"),
                std::runtime_error);
   std::filesystem::create_directories(dir / "taken");
   try {
-    cli::WriteFileAtomically((dir / "taken").string(), "x");  // a folder is in the way
+    platform::WriteFileAtomically((dir / "taken").string(), "x");  // a folder is in the way
     FAIL() << "a folder cannot be replaced by a picture";
   } catch (const std::runtime_error& e) {
     EXPECT_NE(std::string(e.what()).find("taken"), std::string::npos) << e.what();
   }
   EXPECT_EQ(Entries(), 1u) << "only the folder; no temporary file left";
-  EXPECT_THROW(cli::WriteFileAtomically((dir / "").string(), "x"), std::runtime_error);
+  EXPECT_THROW(platform::WriteFileAtomically((dir / "").string(), "x"), std::runtime_error);
 }

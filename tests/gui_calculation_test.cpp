@@ -1,12 +1,17 @@
 // The window's additions around Calculate: the method menu, the report with
 // the exact solution, stale marks, the clipboard and remembered settings.
 
+#include <stdexcept>
 #include <string>
+#include <variant>
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,6 +23,7 @@
 
 #include "app/form1.h"
 #include "app/picture_box.h"
+#include "app/window_options.h"
 
 namespace {
 
@@ -142,6 +148,40 @@ class CalculationTest : public QObject {
     for (const char* name : kResults) QVERIFY(!stale(name));
     QVERIFY(!form.Picture1().IsStale());
     QCOMPARE(Field(form, "Text_Fi")->toolTip(), QString());
+  }
+
+  void DiagramIsSavedAsPngOrSvg() {
+    app::Form1 form;
+    Reports reports(form);
+    Trigger(form, "Calculate");
+    QTemporaryDir dir;
+    const std::string png = dir.filePath("d.png").toStdString();
+    const std::string svg = dir.filePath("d.SVG").toStdString();
+    form.SaveDiagramAs(png);
+    form.SaveDiagramAs(svg);
+    QImage image(QString::fromStdString(png));
+    QCOMPARE(image.deviceIndependentSize().toSize(), form.Picture1().ScaleSize());
+    QFile file(QString::fromStdString(svg));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray document = file.readAll();
+    QVERIFY(document.contains("<svg xmlns"));
+    QVERIFY(document.contains("<text"));
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, form.SaveDiagramAs(dir.filePath("no/d.png").toStdString()));
+  }
+
+  void StartedWithTheCommandLinesOptions() {
+    const auto start = std::get<app::WindowStart>(
+        app::ParseWindowCommandLine({"--M1", "5", "--TetaB=20", "--method", "exact"}));
+    QCOMPARE(*start.inputs[0], std::string("5"));
+    QVERIFY(!start.inputs[1]);
+    QCOMPARE(*start.inputs[3], std::string("20"));
+    QCOMPARE(*start.method, calc::Method::Exact);
+    QVERIFY(std::holds_alternative<cli::UsageError>(app::ParseWindowCommandLine({"--M1", "--p1"})));
+    QVERIFY(std::holds_alternative<cli::UsageError>(app::ParseWindowCommandLine({"--method", "x"})));
+    app::Form1 form;
+    form.SetInputs(start.inputs);
+    QCOMPARE(Field(form, "Text_M1")->text(), QString("5"));
+    QCOMPARE(Field(form, "Text_p1")->text(), QString("1"));
   }
 
   void InputsAndMethodAreRemembered() {

@@ -24,3 +24,7 @@ shocks_add_gui_test(gui_lifetime_test gui_lifetime_test.cpp)
 # Settings go to a folder of the build, never to the user's own.
 shocks_add_gui_test(gui_calculation_test gui_calculation_test.cpp
   ENVIRONMENT XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/gui-settings)
+# The chart window: opened from the main window, zoom, pan, resize, readout, export.
+shocks_add_gui_test(gui_chart_test gui_chart_test.cpp)
+# The domain map window, its pictures and the triple-point panel.
+shocks_add_gui_test(gui_mach_test gui_mach_test.cpp)

@@ -1,4 +1,4 @@
-#include "cli/atomic_file.h"
+#include "platform/atomic_file.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -11,7 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace cli {
+namespace platform {
 
 namespace {
 
@@ -66,4 +66,4 @@ void WriteFileAtomically(const std::string& path, std::string_view content) {
   }
 }
 
-}  // namespace cli
+}  // namespace platform
