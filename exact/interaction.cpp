@@ -48,7 +48,7 @@ std::string Shortfall(const char* low_name, double low, const char* below, const
 constexpr double kAtTheLimit = 1e-9;
 std::string NoCrossing(double p4, double p5) {
   const bool at_limit = std::abs(p4 - p5) <= kAtTheLimit * std::max(p4, p5);
-  return at_limit ? "no regular intersection, at the limit of the regular domain: "
+  return at_limit ? "no regular intersection: at the limit of the regular domain, "
                   : "no regular intersection: ";
 }
 
