@@ -13,12 +13,16 @@ std::string CalculationReport::Text() const {
     text += sentence;
   };
   if (failure) paragraph(failure->description);
+  if (!information.empty()) paragraph(information);
   for (const calc::Warning& warning : warnings) paragraph(warning.text);
   return text;
 }
 
 bool ShowCalculationReport(QWidget* parent, const CalculationReport& report) {
-  QMessageBox box(report.failure ? QMessageBox::Critical : QMessageBox::Warning,
+  const QMessageBox::Icon icon = report.failure              ? QMessageBox::Critical
+                                 : !report.warnings.empty() ? QMessageBox::Warning
+                                                            : QMessageBox::Information;
+  QMessageBox box(icon,
                   QCoreApplication::applicationName(), QString::fromStdString(report.Text()),
                   QMessageBox::NoButton, parent);
   box.setObjectName("CalculationReport");

@@ -21,8 +21,10 @@ struct CalculationReport {
   std::vector<calc::Warning> warnings;
   // The search failed or did not balance, and a regular solution exists.
   bool offers_exact_solution = false;
+  // What the user should know though nothing went wrong (a Mach intersection).
+  std::string information;
 
-  bool Empty() const { return !failure && warnings.empty(); }
+  bool Empty() const { return !failure && warnings.empty() && information.empty(); }
   // The failure first, then each warning, a paragraph each.
   std::string Text() const;
 };

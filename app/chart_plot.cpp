@@ -166,7 +166,7 @@ void ChartPlot::AddMarks() {
   };
   static constexpr Kind kKinds[] = {
       {chart::MarkKind::RegionState, "Region states", QScatterSeries::MarkerShapeCircle, 10},
-      {chart::MarkKind::Other, "Other points", QScatterSeries::MarkerShapePentagon, 11},
+      {chart::MarkKind::Other, "Triple points", QScatterSeries::MarkerShapePentagon, 11},
       {chart::MarkKind::MethodSolution, "Search result", QScatterSeries::MarkerShapeCircle, 12},
       {chart::MarkKind::ExactSolution, "Exact solution", QScatterSeries::MarkerShapeStar, 17},
   };

@@ -19,7 +19,6 @@
 #include <QPushButton>
 #include <QSettings>
 
-#include "app/chart_window.h"
 #include "app/form_about.h"
 #include "app/form_layout.h"
 #include "app/picture_box.h"
@@ -150,6 +149,13 @@ void Form1::BuildMenus() {
   QAction* diagram = calculation->addAction("Diagram", this, &Form1::Mn_Diagram_Click);
   diagram->setObjectName("Mn_Diagram");
   diagram->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+  QAction* map = calculation->addAction("Domain map", this, [this] { companions_.ShowDomainMap(*this); });
+  map->setObjectName("Mn_DomainMap");
+  map->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+  QAction* triple = calculation->addAction("Triple points", this,
+                                           [this] { companions_.ShowTriplePoints(configuration_); });
+  triple->setObjectName("Mn_TriplePoints");
+  triple->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
 
   mn_about_ = menuBar()->addAction(FromUtf8(form1::kMenuAbout));
   mn_about_->setObjectName("Mn_About");
@@ -286,17 +292,42 @@ void Form1::Command1_Click() {
     failure = calc::DescribeFailure(error, *procedures_);
   }
   stale_.EndCalculation();
+  configuration_ = FindConfiguration();
   const CalculationReport report = MakeReport(std::move(failure));
+  const bool has_triple_points = configuration_ && configuration_->triple_point_A;
+  // The triple points are the result of a Mach intersection: they are shown at once.
+  if (method_ == calc::Method::Exact && has_triple_points) companions_.ShowTriplePoints(configuration_);
   if (!report.Empty() && report_(report) && report.offers_exact_solution) ShowExactSolution();
-  if (chart_window_ && chart_window_->isVisible()) chart_window_->ShowCalculation(*this);
+  companions_.Follow(*this, configuration_);
   if (calculated_) calculated_();
+}
+
+std::optional<exact::Configuration> Form1::FindConfiguration() const {
+  const calc::CalculationRecord& record = procedures_->Record();
+  if (record.configuration) return record.configuration;
+  const calc::CalcState& s = procedures_->State();
+  try {
+    return exact::FindConfiguration(s.M1, s.TetaA, s.TetaB, record.gamma);
+  } catch (const exact::Error&) {
+    return std::nullopt;  // no free stream or deflections to find one for
+  }
 }
 
 CalculationReport Form1::MakeReport(std::optional<calc::Failure> failure) const {
   CalculationReport report;
   report.failure = std::move(failure);
   report.warnings = warnings_.gathered;
-  if (method_ == calc::Method::Exact) return report;
+  if (method_ == calc::Method::Exact) {
+    // A Mach or dual configuration is worth a word even when nothing failed.
+    if (!report.failure && configuration_ &&
+        (configuration_->kind == exact::ConfigurationKind::Mach ||
+         configuration_->kind == exact::ConfigurationKind::Dual)) {
+      report.information = configuration_->reason + ". Calculation \u25b8 Triple points lists the "
+                           "states at both triple points; Calculation \u25b8 Domain map shows where "
+                           "each pattern can stand.";
+    }
+    return report;
+  }
   const bool search_failed = report.failure && report.failure->where.starts_with("slip-line");
   bool unbalanced = false;
   for (const calc::Warning& warning : report.warnings) {
@@ -408,13 +439,7 @@ void Form1::Mn_About_Click() {
   form_about_->activateWindow();
 }
 
-void Form1::Mn_Diagram_Click() {
-  if (!chart_window_) chart_window_ = std::make_unique<ChartWindow>();
-  chart_window_->ShowCalculation(*this);
-  chart_window_->show();
-  chart_window_->raise();
-  chart_window_->activateWindow();
-}
+void Form1::Mn_Diagram_Click() { companions_.ShowChart(*this); }
 
 void Form1::ShowMessage(const std::string& prompt) {
   ShowModalBox(this, QString::fromStdString(prompt), /*warning=*/false);

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include "app/calculation_report.h"
+#include "app/companion_windows.h"
 #include "app/qt_controls.h"
 #include "app/stale_marks.h"
 #include "calc/form1_procedures.h"
@@ -26,7 +27,6 @@ class QPushButton;
 
 namespace app {
 
-class ChartWindow;
 class FormAbout;
 class PictureBox;
 
@@ -66,6 +66,7 @@ class Form1 : public QMainWindow {
   void SaveDiagramAs(const std::string& path) const;
 
   PictureBox& Picture1() { return *picture1_; }
+  const CompanionWindows& Companions() const { return companions_; }
   const calc::Form1Procedures& Procedures() const { return *procedures_; }
   const StaleMarks& Stale() const { return stale_; }
   // Runs after every calculation, once its report is closed.
@@ -83,6 +84,8 @@ class Form1 : public QMainWindow {
   void Command1_Click();
   void Mn_About_Click();
   void Mn_Diagram_Click();
+  // The configuration of the last calculation's inputs (gamma as it used).
+  std::optional<exact::Configuration> FindConfiguration() const;
 
   void ShowMessage(const std::string& prompt);
   CalculationReport MakeReport(std::optional<calc::Failure> failure) const;
@@ -115,7 +118,9 @@ class Form1 : public QMainWindow {
   StaleMarks stale_;
   std::optional<calc::Form1Procedures> procedures_;
   std::unique_ptr<FormAbout> form_about_;  // made on first use, never owned by Qt
-  std::unique_ptr<ChartWindow> chart_window_;  // made on first use, never owned by Qt
+  CompanionWindows companions_;
+  // Which pattern the shocks of the last calculation form, where it is known.
+  std::optional<exact::Configuration> configuration_;
 };
 
 // A modal box over `parent` with the application's name as its caption.

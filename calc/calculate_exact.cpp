@@ -29,6 +29,22 @@ std::string EvaluationLine(int n, const exact::BalanceEvaluation& e, char separa
          "  p5= " + text(e.p5, 6) + "  bracket= " + text(e.lower, 8) + " .. " + text(e.upper, 8);
 }
 
+// One triple point of a Mach intersection in a line of the log.
+// Pressures come in the unit of p1, as every shown pressure.
+std::string TriplePointLine(const exact::TriplePoint& t, double p1, char separator) {
+  const auto text = [separator](double x, int places) {
+    return platform::NumberToText(platform::Round(x, places), separator);
+  };
+  const bool a = t.side == exact::TripleSide::A;
+  return std::string("Triple point ") + (a ? "A" : "B") + " (" +
+         std::string(exact::KindName(t.kind)) + "):  slip line " + text(t.slip_line, 2) +
+         "  " + (a ? "TetaC= " : "TetaD= ") + text(t.transmitted.deflection, 2) +
+         (a ? " BetaC= " : " BetaD= ") + text(t.transmitted.beta, 2) + " M= " +
+         text(t.behind_transmitted.M, 3) + " p= " + text(p1 * t.behind_transmitted.p, 3) +
+         "   stem Beta= " + text(t.stem_beta, 2) + " M= " + text(t.behind_stem.M, 3) +
+         " p= " + text(p1 * t.behind_stem.p, 3);
+}
+
 }  // namespace
 
 void Form1Procedures::StoreExactSolution(const exact::Interaction& x) {
@@ -64,6 +80,18 @@ void Form1Procedures::CalculateExactly(double gamma) {
                                        [&](const exact::BalanceEvaluation& e) { evaluations.push_back(e); });
   } catch (const exact::Error& error) {
     failure = error;
+  }
+  // Where the polars of regions 2 and 3 do not cross, a Mach stem may join the
+  // shocks instead: then that is the result, and only "neither" is a failure.
+  if (failure && failure->Kind() == exact::ErrorKind::NoRegularIntersection) {
+    record_.configuration = exact::FindConfiguration(s.M1, s.TetaA, s.TetaB, gamma);
+    if (record_.configuration->kind == exact::ConfigurationKind::Mach) {
+      failure.reset();
+    } else {
+      exact::Error neither(exact::ErrorKind::NoRegularIntersection, record_.configuration->reason);
+      neither.AddPlace(failure->Where());
+      failure = neither;
+    }
   }
   // What could be solved is shown before the failure is reported, stage by stage.
   const std::string stage = failure ? failure->Where() : std::string();
@@ -101,6 +129,13 @@ void Form1Procedures::CalculateExactly(double gamma) {
     record_.search_path.push_back({e.Fi, e.p4, e.p5});
   }
   if (failure) throw *failure;
+  if (!solution) {
+    // A Mach intersection: its triple points take the place of rows 7 to 15.
+    for (const auto& point : {record_.configuration->triple_point_A, record_.configuration->triple_point_B}) {
+      controls_.List1.AddItem(TriplePointLine(*point, s.p1, controls_.decimal_separator));
+    }
+    return;
+  }
 
   StoreExactSolution(*solution);
   record_.exact_solution = solution;

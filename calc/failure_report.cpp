@@ -157,9 +157,6 @@ Failure DescribeFailure(const platform::RuntimeError& error, const Form1Procedur
 Failure DescribeFailure(const exact::Error& error, const Form1Procedures& /*form*/) {
   std::string text = error.what();
   if (!text.ends_with('.')) text += ".";
-  if (error.Kind() == exact::ErrorKind::NoRegularIntersection) {
-    text += " " + std::string(kMachIntersectionNote);
-  }
   return {std::string(error.KindName()), error.Where(), text};
 }
 

@@ -8,6 +8,7 @@
 #include "calc/calc_state.h"
 #include "calc/form_controls.h"
 #include "calc/method.h"
+#include "exact/configuration.h"
 #include "exact/interaction.h"
 
 namespace calc {
@@ -35,6 +36,9 @@ struct CalculationRecord {
   std::vector<SearchStep> search_path;     // in the order they were made
   double attempted_Fi = 0.0;               // direction of the search step under way, degrees
   std::optional<exact::Interaction> exact_solution;  // what the exact method found
+  // Which pattern the shocks form, found by the exact method where the polars
+  // of regions 2 and 3 do not cross (a Mach intersection, or neither).
+  std::optional<exact::Configuration> configuration;
 };
 
 // The procedures the main window carries, with the calculation state it owns.

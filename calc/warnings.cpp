@@ -1,8 +1,10 @@
 #include "calc/warnings.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 
+#include "exact/configuration.h"
 #include "exact/interaction.h"
 #include "platform/number_text.h"
 #include "platform/rounding.h"
@@ -48,12 +50,27 @@ std::string ExactSolutionNote(const CalcState& state, char separator) {
            text(exact.region4.p, 3) + ".";
   } catch (const exact::Error& error) {
     // "no regular intersection: ...", "Teta-A = 40° is beyond ..." and the like.
-    std::string note = std::string("The exact solve says: ") + error.what() + ".";
     if (error.Kind() == exact::ErrorKind::NoRegularIntersection) {
-      note += " " + std::string(kMachIntersectionNote);
+      return "There is no regular solution: " + NoRegularSolutionNote(state);
     }
-    return note;
+    return std::string("The exact solve says: ") + error.what() + ".";
   }
+}
+
+std::string NoRegularSolutionNote(const CalcState& state) {
+  const exact::Configuration c =
+      exact::FindConfiguration(state.M1, state.TetaA, state.TetaB, exact::kGammaAir);
+  std::string note = c.reason + ".";
+  if (c.kind == exact::ConfigurationKind::Mach) {
+    note = "the two shocks cannot meet at a point, and a Mach intersection forms instead, a Mach "
+           "stem between two triple points: " + note;
+  }
+  if (!c.note.empty()) {
+    std::string information = c.note;
+    information.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(information.front())));
+    note += " " + information + ".";
+  }
+  return note;
 }
 
 }  // namespace calc

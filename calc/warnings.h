@@ -6,11 +6,6 @@
 
 namespace calc {
 
-// Where the regular crossing of the two shocks is impossible, what the flow does instead.
-inline constexpr const char* kMachIntersectionNote =
-    "Without a regular intersection the two shocks cannot meet at a point: a Mach intersection "
-    "forms instead, a Mach stem between two triple points.";
-
 // The warning after a slip-line search that used up its steps without the
 // pressures behind shocks C and D agreeing: the shown state is no solution.
 // It ends with the exact solution for the same inputs, or why there is none.
@@ -20,5 +15,9 @@ std::string UnbalancedWarning(const CalcState& state, char separator = '.');
 // and the deflections in degrees, gamma 1.4): "The exact solution is Fi = ...
 // with p4 = p5 = ...", or the exact solve's reason why there is none.
 std::string ExactSolutionNote(const CalcState& state, char separator = '.');
+
+// Where the polars of regions 2 and 3 do not cross (gamma 1.4): whether a Mach
+// intersection forms instead, or neither pattern, and why, with the numbers.
+std::string NoRegularSolutionNote(const CalcState& state);
 
 }  // namespace calc

@@ -8,6 +8,7 @@
 #include "calc/balance.h"
 #include "chart/value_text.h"
 #include "diagram/colours.h"
+#include "exact/configuration.h"
 #include "exact/interaction.h"
 #include "exact/polar_curve.h"
 
@@ -20,6 +21,7 @@ constexpr double kDegree = std::numbers::pi / 180.0;
 // Colours of the solutions, apart from the three of the polars.
 constexpr platform::Colour kBlack = 0;
 constexpr platform::Colour kPurple = 0x800080;
+constexpr platform::Colour kTriplePoint = 0x0060C0;  // dark orange (red in the lowest byte)
 
 std::string Fixed(double x, int decimals) { return ValueText(x, decimals); }
 
@@ -107,6 +109,23 @@ std::string TitleOf(const ChartInputs& in) {
          std::string(calc::MethodTitle(in.method));
 }
 
+// Where a Mach stem can stand, its triple points: on the strong branch of the
+// free-stream polar, which every polar's dashed branch already draws.
+void AddTriplePoints(ChartData& chart, const ChartInputs& in) {
+  try {
+    const exact::Configuration configuration =
+        exact::FindConfiguration(in.M1, in.TetaA, in.TetaB, in.gamma);
+    for (const exact::ChartMark& mark : exact::TriplePointMarks(configuration)) {
+      chart.marks.push_back({MarkKind::Other, {mark.direction, mark.p}, kTriplePoint, mark.label});
+    }
+    // A Mach intersection says itself why there is no regular one.
+    if (configuration.kind == exact::ConfigurationKind::Mach) chart.no_exact_reason = configuration.reason;
+    if (configuration.kind == exact::ConfigurationKind::Dual) chart.notes.push_back(configuration.reason);
+  } catch (const exact::Error&) {
+    // Inputs no configuration is found for are told by the exact solution's reason.
+  }
+}
+
 void AddSolutions(ChartData& chart, const ChartInputs& in) {
   try {
     const exact::Interaction x = exact::SolveInteraction(in.M1, in.p1, in.TetaA, in.TetaB, in.gamma);
@@ -117,6 +136,7 @@ void AddSolutions(ChartData& chart, const ChartInputs& in) {
   } catch (const exact::Error& error) {
     chart.no_exact_reason = error.what();
   }
+  AddTriplePoints(chart, in);
 
   // The exact method shows the exact solution itself.
   if (in.method == calc::Method::Exact) return;

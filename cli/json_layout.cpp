@@ -26,6 +26,14 @@ void WriteScalar(std::string& out, const Json& value) {
 
 using Spread = std::set<std::string, std::less<>>;
 
+bool HoldsContainers(const Json& value) {
+  if (!value.is_structured()) return false;
+  for (const Json& item : value) {
+    if (item.is_structured()) return true;
+  }
+  return false;
+}
+
 void Write(std::string& out, const Json& value, int indent, bool one_line, const Spread& spread) {
   if (!value.is_structured()) {
     WriteScalar(out, value);
@@ -40,7 +48,8 @@ void Write(std::string& out, const Json& value, int indent, bool one_line, const
     out += one_line ? (first ? "" : " ") : "\n" + inner;
     first = false;
     if (object) out += Text(Json(item.key())) + ": ";
-    const bool spread_item = !one_line && object && spread.contains(item.key());
+    const bool spread_item = !one_line && (HoldsContainers(item.value()) ||
+                                           (object && spread.contains(item.key())));
     Write(out, item.value(), indent + 2, !spread_item, spread);
   }
   if (!one_line && !value.empty()) out += "\n" + std::string(static_cast<std::size_t>(indent), ' ');

@@ -16,9 +16,9 @@ Json JsonNumber(double x);
 // drawing position), carried as the double of that text.
 Json JsonFloat(float x);
 
-// The document as the command line prints it, indented by two: the document
-// itself and the members named in `spread` one item a line, every other
-// container on one line. Numbers are the shortest text that reads back to the
+// The document as the command line prints it, indented by two: the document,
+// every container that holds containers and the members named in `spread`
+// one item a line, every other container on one line. Numbers are the shortest text that reads back to the
 // same double.
 std::string WriteJson(const Json& document, const std::set<std::string, std::less<>>& spread);
 

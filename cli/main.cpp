@@ -2,111 +2,81 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <iostream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "platform/atomic_file.h"
 #include "cli/chart_picture.h"
 #include "cli/domain_map_picture.h"
 #include "cli/options.h"
+#include "cli/picture_export.h"
 #include "cli/raster_export.h"
 #include "cli/report_output.h"
 #include "cli/run.h"
-#include "diagram/svg_surface.h"
+#include "cli/standard_streams.h"
 
 namespace {
 
-// Hands the whole command to the twin that can draw PNG pictures, charts and domain maps.
-int RunRasterTwin(char* argv[]) {
+// Hands the whole command to the twin that draws PNG pictures, charts and domain maps.
+// Returns only when the twin could not be started, with the reason.
+std::string RunRasterTwin(char* argv[]) {
   std::string self(4096, '\0');
   const ssize_t length = ::readlink("/proc/self/exe", self.data(), self.size() - 1);
-  if (length > 0) {
-    self.resize(static_cast<std::size_t>(length));
-    const std::string twin = self.substr(0, self.rfind('/') + 1) + "shocks-cli-raster";
-    ::execv(twin.c_str(), argv);
-    std::cerr << "shocks-cli: PNG pictures, charts and domain maps need " << twin << ": " << std::strerror(errno) << "\n";
-  } else {
-    std::cerr << "shocks-cli: PNG pictures, charts and domain maps need shocks-cli-raster beside this program\n";
-  }
-  return 1;
+  if (length <= 0) return "PNG pictures, charts and domain maps are drawn by shocks-cli-raster, and this program's folder, "
+                          "where it is looked for, is unknown";
+  self.resize(static_cast<std::size_t>(length));
+  const std::string twin = self.substr(0, self.rfind('/') + 1) + "shocks-cli-raster";
+  ::execv(twin.c_str(), argv);
+  return "PNG pictures, charts and domain maps are drawn by shocks-cli-raster, looked for at " + twin + ": " +
+         std::strerror(errno);
 }
 
-// Writes the asked pictures; false after telling why one could not be written.
-bool ExportPictures(const cli::RunReport& report, const cli::ExportRequest& request) {
-  bool written = true;
-  try {
-    if (!request.svg_path.empty()) {
-      diagram::SvgSurface svg(request.width, request.height, request.scale);
-      report.drawing.ReplayOnto(svg);
-      platform::WriteFileAtomically(request.svg_path, svg.Document());
-    }
-  } catch (const std::exception& error) {
-    std::cerr << "shocks-cli: SVG picture: " << error.what() << "\n";
-    written = false;
-  }
-  try {
-    if (!request.chart_path.empty()) {
-      platform::WriteFileAtomically(request.chart_path,
-                                    cli::EncodeChart(report.chart, request.chart_path, request.chart_width,
-                                                     request.chart_height, request.scale));
-    }
-  } catch (const std::exception& error) {
-    std::cerr << "shocks-cli: chart: " << error.what() << "\n";
-    written = false;
-  }
-  try {
-    if (!request.domain_map_path.empty()) {
-      const chart::ChartInputs& in = report.chart;
-      platform::WriteFileAtomically(
-          request.domain_map_path,
-          cli::EncodeDomainMap(in.M1, report.gamma, exact::MapPoint{in.TetaA, in.TetaB}, request.domain_map_path,
-                               request.domain_map_width, request.domain_map_height, request.scale));
-    }
-  } catch (const std::exception& error) {
-    std::cerr << "shocks-cli: domain map: " << error.what() << "\n";
-    written = false;
-  }
-  try {
-    if (!request.png_path.empty()) {
-      platform::WriteFileAtomically(request.png_path, cli::EncodePng(report.drawing, request));
-    }
-  } catch (const std::exception& error) {
-    std::cerr << "shocks-cli: PNG picture: " << error.what() << "\n";
-    written = false;
-  }
-  return written;
+std::string PictureLabel(const std::string& picture) {
+  if (picture == "svg") return "SVG picture";
+  if (picture == "png") return "PNG picture";
+  return picture == "chart" ? "chart" : "domain map";
 }
 
-int Run(const cli::Options& options) {
-  const cli::RunReport report = cli::RunCalculation(options.inputs, options.method, options.gamma);
+// The slip-line search ran out of steps: what it shows is no solution.
+bool Unbalanced(const cli::RunReport& report) {
+  return std::any_of(report.warnings.begin(), report.warnings.end(),
+                     [](const calc::Warning& w) { return w.kind == calc::WarningKind::Unbalanced; });
+}
+
+int Run(const cli::Options& options, const std::string& raster_missing) {
+  cli::RunReport report = cli::RunCalculation(options.inputs, options.method, options.gamma);
+  report.exports = cli::ExportPictures(report, options.export_request, raster_missing);
   if (options.format == cli::Format::Json) {
     std::cout << cli::ReportToJson(report, options.drawing);
   } else {
     std::cout << cli::ReportToText(report);
   }
-  std::cout.flush();
-  const bool pictures_written = ExportPictures(report, options.export_request);
-  return report.error || !pictures_written ? 1 : 0;
+  bool pictures_written = true;
+  for (const cli::PictureExport& picture : report.exports) {
+    if (picture.error.empty()) continue;
+    std::cerr << "shocks-cli: " << PictureLabel(picture.picture) << ": " << picture.error << "\n";
+    pictures_written = false;
+  }
+  if (report.error || !pictures_written) return 1;
+  return Unbalanced(report) ? 3 : 0;
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
+int Main(int argc, char* argv[]) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   const cli::ParsedCommand command = cli::ParseCommandLine(args);
   if (const auto* options = std::get_if<cli::Options>(&command)) {
     // PNG pictures, the chart and the domain map (SVG too) are drawn with Qt, by the twin.
     const cli::ExportRequest& request = options->export_request;
+    std::string raster_missing;
     if ((!request.png_path.empty() && !cli::HasRasterExport()) ||
         (!request.chart_path.empty() && !cli::HasChartExport()) ||
         (!request.domain_map_path.empty() && !cli::HasDomainMapExport())) {
-      return RunRasterTwin(argv);
+      raster_missing = RunRasterTwin(argv);
     }
-    return Run(*options);
+    return Run(*options, raster_missing);
   }
   if (std::holds_alternative<cli::ShowHelp>(command)) {
     std::cout << cli::HelpText();
@@ -119,4 +89,11 @@ int main(int argc, char* argv[]) {
   std::cerr << "shocks-cli: " << std::get<cli::UsageError>(command).message
             << "\nRun 'shocks-cli --help' for the options.\n";
   return 2;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  cli::GuardStandardStreams();
+  return cli::FinishStandardOutput(Main(argc, argv));
 }

@@ -18,8 +18,13 @@ constexpr const char* kFooter =
     "Each TEXT is read like the window's field: the leading number, blanks\n"
     "ignored, \".\" as the decimal point; no number gives 0.\n"
     "\n"
-    "Exit status: 0 calculation finished, 1 calculation failed (or a picture\n"
-    "not written), 2 bad usage.";
+    "A PNG picture has at most 40 million pixels, --scale applied.\n"
+    "\n"
+    "Exit status: 0 calculation finished; 1 calculation failed, or a picture or\n"
+    "the output not written (no diagram is written after a failed calculation);\n"
+    "2 bad usage; 3 the slip-line search ended without balancing the pressures,\n"
+    "so the results shown are no solution.";
+static_assert(kMaxPngPixels == 40'000'000, "the help text names the limit");
 
 std::optional<int> WholeNumber(std::string_view text, int low, int high) {
   int value = 0;
@@ -141,6 +146,14 @@ std::string OneLine(std::string text) {
   return text;
 }
 
+// Whether a --chart or --domain-map file (named .svg or .png, in any case) is a PNG picture.
+bool EndsInPng(const std::string& path) {
+  if (path.size() < 4) return false;
+  std::string ending = path.substr(path.size() - 4);
+  std::transform(ending.begin(), ending.end(), ending.begin(), [](unsigned char c) { return std::tolower(c); });
+  return ending == ".png";
+}
+
 // Rules across options, once all are read.
 std::optional<std::string> Inconsistency(const Options& options) {
   const ExportRequest& picture = options.export_request;
@@ -154,6 +167,24 @@ std::optional<std::string> Inconsistency(const Options& options) {
   if (std::max({picture.width, picture.chart_width, picture.domain_map_width}) * picture.scale > 16384 ||
       std::max({picture.height, picture.chart_height, picture.domain_map_height}) * picture.scale > 16384) {
     return "the picture would be larger than 16384 pixels on a side";
+  }
+  const auto png_too_large = [&picture](const char* option, int width, int height) {
+    const long long pixels = 1LL * width * picture.scale * height * picture.scale;
+    if (pixels <= kMaxPngPixels) return std::optional<std::string>();
+    return std::optional<std::string>(
+        std::string(option) + " asks for a PNG picture of " + std::to_string(width * picture.scale) + " x " +
+        std::to_string(height * picture.scale) + " pixels, more than the limit of " +
+        std::to_string(kMaxPngPixels / 1000000) + " million pixels (4 bytes each while drawing): make --size or "
+        "--scale smaller");
+  };
+  if (!picture.png_path.empty()) {
+    if (auto problem = png_too_large("--png", picture.width, picture.height)) return problem;
+  }
+  if (EndsInPng(picture.chart_path)) {
+    if (auto problem = png_too_large("--chart", picture.chart_width, picture.chart_height)) return problem;
+  }
+  if (EndsInPng(picture.domain_map_path)) {
+    return png_too_large("--domain-map", picture.domain_map_width, picture.domain_map_height);
   }
   return std::nullopt;
 }

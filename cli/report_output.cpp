@@ -5,6 +5,7 @@
 #include <string_view>
 #include <type_traits>
 
+#include "cli/configuration_json.h"
 #include "cli/json_layout.h"
 
 namespace cli {
@@ -97,7 +98,16 @@ Json ReportJson(const RunReport& report, bool with_drawing) {
                                      {"where", report.error->where},
                                      {"description", report.error->description}}
                               : Json(nullptr);
+  if (!report.exports.empty()) {
+    Json exports = Json::array();
+    for (const PictureExport& e : report.exports) {
+      exports.push_back({{"picture", e.picture}, {"file", e.file}, {"written", e.error.empty()},
+                         {"error", e.error.empty() ? Json(nullptr) : Json(e.error)}});
+    }
+    out["export"] = std::move(exports);
+  }
   if (report.exact) out["exact"] = ExactJson(*report.exact, report.gamma);
+  if (report.configuration) out["configuration"] = ConfigurationToJson(*report.configuration);
   if (with_drawing) {
     Json drawing = Json::array();
     for (const diagram::SurfaceCall& call : report.drawing.calls) drawing.push_back(CallJson(call));
@@ -108,8 +118,7 @@ Json ReportJson(const RunReport& report, bool with_drawing) {
 
 std::string ReportToJson(const RunReport& report, bool with_drawing) {
   return WriteJson(ReportJson(report, with_drawing),
-                   {"results", "log", "messages", "warnings", "exact", "regions", "shocks", "limits",
-                    "drawing"});
+                   {"results", "log", "messages", "warnings", "export", "drawing"});
 }
 
 std::string ReportToText(const RunReport& report) {

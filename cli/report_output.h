@@ -12,7 +12,8 @@ Json ReportJson(const RunReport& report, bool with_drawing);
 
 // One JSON object: results (control name to text, in write order), log,
 // messages, warnings ({kind, text} each), error (null or kind, where and
-// description), the exact solution when there is one and, when asked, the
+// description), export when pictures were asked (picture, file, written
+// and the error for each), the exact solution when there is one and, when asked, the
 // drawing calls with every float written to read back to the same float.
 std::string ReportToJson(const RunReport& report, bool with_drawing);
 

@@ -44,6 +44,18 @@ class CollectingWarnings : public calc::WarningBox {
   std::vector<calc::Warning>& into_;
 };
 
+// The configuration the exact method found, or found now for inputs it could
+// read; none where the free stream or a deflection is no input for it.
+std::optional<exact::Configuration> ConfigurationOf(const calc::Form1Procedures& form, double gamma) {
+  if (form.Record().configuration) return form.Record().configuration;
+  const calc::CalcState& s = form.State();
+  try {
+    return exact::FindConfiguration(s.M1, s.TetaA, s.TetaB, gamma);
+  } catch (const exact::Error&) {
+    return std::nullopt;
+  }
+}
+
 }  // namespace
 
 RunReport RunCalculation(const InputTexts& inputs, calc::Method method, double gamma) {
@@ -77,6 +89,7 @@ RunReport RunCalculation(const InputTexts& inputs, calc::Method method, double g
     report.error = calc::DescribeFailure(error, form);
   }
   report.exact = form.Record().exact_solution;
+  if (method == calc::Method::Exact) report.configuration = ConfigurationOf(form, gamma);
   report.chart = chart::InputsOf(form, /*solution_shown=*/!report.error);
   report.log = list.items;
   return report;

@@ -10,6 +10,7 @@
 #include "calc/warning_box.h"
 #include "chart/chart_data.h"
 #include "diagram/recording_surface.h"
+#include "exact/configuration.h"
 #include "exact/interaction.h"
 #include "platform/runtime_error.h"
 
@@ -25,6 +26,13 @@ struct InputTexts {
 
 using Failure = calc::Failure;
 
+// A picture asked on the command line and what became of it.
+struct PictureExport {
+  std::string picture;  // "svg", "png" (the diagram), "chart" or "domain-map"
+  std::string file;
+  std::string error;    // why it was not written; empty when it was
+};
+
 // Everything one headless calculation showed.
 struct RunReport {
   std::vector<std::pair<std::string, std::string>> results;  // control name, text; in write order
@@ -36,6 +44,10 @@ struct RunReport {
   std::optional<exact::Interaction> exact;  // the full-precision solution of the exact mode
   double gamma = 1.4;
   chart::ChartInputs chart;  // what the pressure-deflection chart is made from
+  // The exact method's answer to which pattern the shocks form (regular, dual,
+  // Mach or none); empty for the other methods and for unreadable inputs.
+  std::optional<exact::Configuration> configuration;
+  std::vector<PictureExport> exports;  // the pictures asked, once they were written
 };
 
 // Runs the Calculate procedure on fresh controls, as one press of Calculate

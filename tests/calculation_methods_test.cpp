@@ -64,18 +64,30 @@ TEST(CalculateExactly, SymmetricCaseBalancesOnTheAxis) {
   EXPECT_NEAR(marker.y, static_cast<double>(A.pressure_ratio * C.pressure_ratio), 1e-5);
 }
 
-// Without a regular intersection the states behind A and B still show; the
-// slip-line rows stay as they were, and the report names the Mach intersection.
+// Without a regular intersection the states behind A and B still show and the
+// slip-line rows stay as they were. At M1 = 1.5 no Mach stem can stand either,
+// which is a failure; at M1 = 5 with 28/28 (beyond detachment, 27.77 degrees)
+// the Mach intersection is the result, its triple points in the log.
 TEST(CalculateExactly, ShowsTheIncidentShocksWhenThePolarsDoNotCross) {
   MemoryForm f;
   f.SetInputs("1.5", "1", "10", "10");
   const calc::Failure failure = FailureOf<exact::Error>(f, calc::Method::Exact);
   EXPECT_EQ(failure.kind, "no-regular-intersection");
   EXPECT_EQ(failure.where, "slip line");
-  EXPECT_NE(failure.description.find("a Mach intersection forms instead"), std::string::npos);
+  EXPECT_TRUE(StartsWith(failure.description, "neither a regular nor a Mach intersection: "));
   EXPECT_EQ(f.Text_M3.Text(), Shown(textbook::Weak(1.5, 10).M2, 3));
   EXPECT_EQ(f.Text_Fi.Text(), "");
   EXPECT_EQ(f.Text_p4.Text(), "0");
+
+  MemoryForm mach;
+  mach.SetInputs("5", "1", "28", "28");
+  mach.form.hesapla(calc::Method::Exact);
+  EXPECT_EQ(mach.Text_M2.Text(), Shown(textbook::Weak(5, 28).M2, 3));
+  EXPECT_EQ(mach.Text_Fi.Text(), "");
+  ASSERT_EQ(mach.List1.items.size(), 2u);
+  EXPECT_TRUE(StartsWith(mach.List1.items[0], "Triple point A (direct):  slip line 12.02")) << mach.List1.items[0];
+  EXPECT_TRUE(StartsWith(mach.List1.items[1], "Triple point B (direct):  slip line -12.02"));
+  EXPECT_EQ(mach.form.Record().configuration->kind, exact::ConfigurationKind::Mach);
 }
 
 // M1 = 3 with 10/10: the slip-line iteration fails in step 22, and the exact

@@ -145,3 +145,22 @@ TEST(CliOptions, DomainMap) {
     EXPECT_TRUE(std::holds_alternative<cli::UsageError>(Parse({"--domain-map", path}))) << path;
   }
 }
+
+// A PNG picture is refused beyond the pixel limit, whichever option asks for
+// it; SVG pictures, drawn as lines, are not.
+TEST(CliOptions, PngPicturesHaveAPixelLimit) {
+  for (const char* option : {"--png=p.png", "--chart=c.Png", "--domain-map=m.PNG"}) {
+    const auto refused = Parse({option, "--size", "8000x5001"});
+    ASSERT_TRUE(std::holds_alternative<cli::UsageError>(refused)) << option;
+    EXPECT_NE(std::get<cli::UsageError>(refused).message.find(
+                  "8000 x 5001 pixels, more than the limit of 40 million pixels"),
+              std::string::npos)
+        << std::get<cli::UsageError>(refused).message;
+    EXPECT_TRUE(std::holds_alternative<cli::Options>(Parse({option, "--size", "4000x2500", "--scale", "2"})))
+        << "exactly 40 million pixels";
+  }
+  for (const char* option : {"--svg=p.svg", "--chart=c.svg", "--domain-map=m.svg"}) {
+    EXPECT_TRUE(std::holds_alternative<cli::Options>(Parse({option, "--size", "8192x8192", "--scale", "2"})))
+        << option;
+  }
+}

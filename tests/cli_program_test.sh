@@ -55,6 +55,61 @@ done
 check "chart without a regular solution still written" test -s "$work/none.svg"
 check "chart says why there is none" grep -qF 'No regular intersection' "$work/none.svg"
 
+# A failed calculation writes no diagram, not even over an old one; a picture
+# that fails alone is told in the JSON.
+echo old > "$work/kept.svg"
+"$cli" --M1 0 --svg "$work/kept.svg" --png "$work/kept.png" --format json > "$work/nopic.json" 2> "$work/nopic.err"
+check "failed calculation with pictures exits 1" test $? -eq 1
+check "failed calculation leaves the old picture" test "$(cat "$work/kept.svg")" = old
+check "failed calculation writes no PNG" test ! -e "$work/kept.png"
+check "JSON tells the picture was not written" grep -qF '"written": false, "error": "'"$work"'/kept.svg not written: the calculation failed"' "$work/nopic.json"
+"$cli" --svg "$work/missing/d.svg" --format json > "$work/badpic.json" 2> /dev/null
+check "picture failing alone exits 1" test $? -eq 1
+check "picture failing alone: calculation error null" grep -qF '"error": null' "$work/badpic.json"
+check "picture failing alone: export entry says why" grep -qF '"picture": "svg", "file": "'"$work"'/missing/d.svg", "written": false, "error": "cannot write' "$work/badpic.json"
+
+# Pictures beyond the pixel limit are refused before anything is drawn.
+"$cli" --png "$work/huge.png" --size 8192x8192 --scale 2 > /dev/null 2> "$work/huge.err"
+check "huge PNG refused with exit 2" test $? -eq 2
+check "huge PNG refusal names the limit" grep -qF '16384 x 16384 pixels, more than the limit of 40 million pixels' "$work/huge.err"
+check "huge PNG not written" test ! -e "$work/huge.png"
+# Under a memory limit a picture within the pixel limit says memory ran out
+# (AddressSanitizer reserves more address space than any such limit).
+if ! ldd "$1/cli/shocks-cli-raster" | grep -q libasan; then
+  (ulimit -v 200000; "$cli" --png "$work/small.png" > /dev/null 2>&1)
+  check "small PNG drawn under 200 MB of address space" test $? -eq 0
+  (ulimit -v 200000; "$cli" --png "$work/big.png" --size 6300x6300 > /dev/null 2> "$work/big.err")
+  check "big PNG under 200 MB exits 1" test $? -eq 1
+  check "big PNG says memory ran out" grep -qF 'not enough memory to draw a picture of 6300 x 6300 pixels' "$work/big.err"
+fi
+
+# Without its raster twin the command line still calculates and writes the SVG.
+mkdir "$work/alone"
+cp "$cli" "$work/alone/"
+"$work/alone/shocks-cli" --svg "$work/alone.svg" --png "$work/alone.png" > "$work/alone.txt" 2> "$work/alone.err"
+check "twin missing exits 1" test $? -eq 1
+check "twin missing still prints the results" grep -q '^Beta-A *= 27.38 ' "$work/alone.txt"
+check "twin missing still writes the SVG" grep -q '<svg xmlns' "$work/alone.svg"
+check "twin missing writes no PNG" test ! -e "$work/alone.png"
+check "twin missing says where it looked" grep -qF "$work/alone/shocks-cli-raster" "$work/alone.err"
+
+# A failed write of standard output is a failure, in every mode.
+for mode in "--format text" "--format json" "--method exact" --help --version "--png $work/out.png"; do
+  if [ -w /dev/full ]; then
+    "$cli" $mode > /dev/full 2> "$work/full.err"
+    check "$mode to a full disk exits 1" test $? -eq 1
+    check "$mode to a full disk says so" grep -qF 'cannot write standard output: No space left on device' "$work/full.err"
+  fi
+  "$cli" $mode >&- 2> /dev/null
+  check "$mode to a closed output exits 1" test $? -eq 1
+done
+
+# A slip-line search that ends without balance is no solution: exit 3.
+"$cli" --M1 3 --TetaA 5 --TetaB 5 --format json > "$work/unbalanced.json"
+check "unbalanced search exits 3" test $? -eq 3
+check "unbalanced search warns" grep -qF '"kind": "unbalanced"' "$work/unbalanced.json"
+check "help documents exit status 3" sh -c "'$cli' --help | grep -q '3 the slip-line search ended without balancing'"
+
 # The domain map: SVG with its lines named as text, PNG of the asked size,
 # and a free stream no map exists for told and exit 1.
 "$cli" --M1 5 --domain-map "$work/map.svg" > /dev/null

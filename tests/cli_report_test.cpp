@@ -160,7 +160,7 @@ TEST(CliReport, IterativeSearchesPointToTheExactSolution) {
 
   const cli::RunReport no_crossing = Calculate("1.6", "1", "13.5", "1");
   ASSERT_TRUE(no_crossing.error.has_value());
-  EXPECT_NE(no_crossing.error->description.find("The exact solve says: no regular intersection"),
+  EXPECT_NE(no_crossing.error->description.find("There is no regular solution: neither a regular nor a Mach"),
             std::string::npos)
       << no_crossing.error->description;
 
@@ -168,4 +168,15 @@ TEST(CliReport, IterativeSearchesPointToTheExactSolution) {
   const cli::RunReport detached = Calculate("3", "1", "40", "5");
   ASSERT_TRUE(detached.error.has_value());
   EXPECT_EQ(detached.error->description.find("exact"), std::string::npos);
+}
+
+// Beyond detachment a Mach stem joins the shocks: no error, the states behind
+// A and B in rows 1 to 6, the configuration in the JSON.
+TEST(CliExactMode, MachIntersectionIsAResult) {
+  const cli::RunReport r = cli::RunExactCalculation(cli::InputTexts{"5", "1", "28", "28"}, 1.4);
+  EXPECT_FALSE(r.error.has_value());
+  EXPECT_EQ(r.results.size(), 6u);
+  const std::string json = cli::ReportToJson(r, false);
+  EXPECT_NE(json.find("\"kind\": \"mach\""), std::string::npos) << json;
+  EXPECT_NE(json.find("\"triple_points\": {"), std::string::npos);
 }

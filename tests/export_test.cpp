@@ -1,15 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 #include "platform/atomic_file.h"
+#include "platform/pending_file.h"
 #include "diagram/colours.h"
 #include "diagram/svg_surface.h"
 #include "platform/runtime_error.h"
@@ -102,4 +109,141 @@ TEST_F(AtomicFile, UnwritablePlacesLeaveNothing) {
   }
   EXPECT_EQ(Entries(), 1u) << "only the folder; no temporary file left";
   EXPECT_THROW(platform::WriteFileAtomically((dir / "").string(), "x"), std::runtime_error);
+}
+
+TEST_F(AtomicFile, LinksAreWrittenThroughAndStayLinks) {
+  namespace fs = std::filesystem;
+  fs::create_directories(dir / "sub");
+  platform::WriteFileAtomically((dir / "sub" / "real.svg").string(), "old");
+  fs::create_symlink("sub/real.svg", dir / "picture.svg");  // relative to the link's folder
+  platform::WriteFileAtomically((dir / "picture.svg").string(), "new");
+  EXPECT_TRUE(fs::is_symlink(dir / "picture.svg"));
+  EXPECT_EQ(Read(dir / "sub" / "real.svg"), "new");
+  EXPECT_EQ(Entries(), 2u);
+
+  fs::create_symlink("sub/none.svg", dir / "ghost.svg");
+  try {
+    platform::WriteFileAtomically((dir / "ghost.svg").string(), "x");
+    FAIL() << "a link to a missing file is not written through";
+  } catch (const std::runtime_error& e) {
+    EXPECT_NE(std::string(e.what()).find("does not exist"), std::string::npos) << e.what();
+  }
+  EXPECT_FALSE(fs::exists(dir / "sub" / "none.svg"));
+  EXPECT_TRUE(fs::is_symlink(dir / "ghost.svg"));
+
+  // /dev/stdout is such a link into /proc: the open file takes the picture.
+  const int out = ::open((dir / "out.txt").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+  ASSERT_GE(out, 0);
+  fs::create_symlink("/proc/self/fd/" + std::to_string(out), dir / "stdout.svg");
+  platform::WriteFileAtomically((dir / "stdout.svg").string(), "picture");
+  struct stat open_file {}, named_file {};
+  ::fstat(out, &open_file);
+  ::close(out);
+  ASSERT_EQ(::stat((dir / "out.txt").c_str(), &named_file), 0);
+  EXPECT_EQ(open_file.st_ino, named_file.st_ino) << "the open file itself, not a new one";
+  EXPECT_EQ(Read(dir / "out.txt"), "picture");
+  EXPECT_TRUE(fs::is_symlink(dir / "stdout.svg"));
+}
+
+TEST_F(AtomicFile, PipesAreWrittenInPlaceAndHardLinksAreKept) {
+  namespace fs = std::filesystem;
+  const fs::path pipe = dir / "pipe.svg";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  std::string received;
+  std::thread reader([&] { received = Read(pipe); });
+  platform::WriteFileAtomically(pipe.string(), "through the pipe");
+  reader.join();
+  EXPECT_EQ(received, "through the pipe");
+  EXPECT_TRUE(fs::is_fifo(pipe));
+
+  platform::WriteFileAtomically((dir / "a.svg").string(), "old");
+  fs::create_hard_link(dir / "a.svg", dir / "b.svg");
+  try {
+    platform::WriteFileAtomically((dir / "a.svg").string(), "new");
+    FAIL() << "a new file would part the hard links";
+  } catch (const std::runtime_error& e) {
+    EXPECT_NE(std::string(e.what()).find("2 hard links"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(fs::hard_link_count(dir / "a.svg"), 2u);
+  EXPECT_EQ(Read(dir / "a.svg"), "old");
+  EXPECT_EQ(Entries(), 3u);
+}
+
+TEST_F(AtomicFile, KeepsModeAndOwnerAndHonoursTheUmask) {
+  const std::string kept = (dir / "kept.svg").string();
+  platform::WriteFileAtomically(kept, "old");
+  ASSERT_EQ(::chmod(kept.c_str(), 0640), 0);
+  const bool root = ::geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(::chown(kept.c_str(), 4321, 4322), 0);
+  }
+  platform::WriteFileAtomically(kept, "new");
+  struct stat st {};
+  ASSERT_EQ(::stat(kept.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  if (root) {
+    EXPECT_EQ(st.st_uid, 4321u);
+    EXPECT_EQ(st.st_gid, 4322u);
+  }
+
+  const mode_t umask_before = ::umask(077);
+  platform::WriteFileAtomically((dir / "private.svg").string(), "x");
+  ::umask(027);
+  platform::WriteFileAtomically((dir / "group.svg").string(), "x");
+  ::umask(umask_before);
+  ASSERT_EQ(::stat((dir / "private.svg").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0600u);
+  ASSERT_EQ(::stat((dir / "group.svg").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+// Runs `work` in a child process; its wait status.
+template <typename Work>
+int InChild(Work work) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const rlimit no_core{0, 0};
+    ::setrlimit(RLIMIT_CORE, &no_core);
+    _exit(work());
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return status;
+}
+
+TEST_F(AtomicFile, AnEndingSignalLeavesNoTemporaryFile) {
+  // A file-size limit stops the write itself with SIGXFSZ.
+  const std::string path = (dir / "limited.svg").string();
+  int status = InChild([&] {
+    const rlimit small{1000, 1000};
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    platform::WriteFileAtomically(path, std::string(5000, 'x'));
+    return 0;
+  });
+  ASSERT_TRUE(WIFSIGNALED(status)) << status;
+  EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
+  EXPECT_EQ(Entries(), 0u);
+
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    status = InChild([&] {
+      platform::PendingFile file(path);
+      ::raise(signal);
+      return 0;
+    });
+    ASSERT_TRUE(WIFSIGNALED(status)) << signal;
+    EXPECT_EQ(WTERMSIG(status), signal);
+    EXPECT_EQ(Entries(), 0u) << signal;
+  }
+
+  // A program that handles a signal itself keeps doing so.
+  status = InChild([&] {
+    std::signal(SIGHUP, SIG_IGN);
+    platform::PendingFile file(path);
+    ::raise(SIGHUP);
+    file.Commit();
+    return 7;
+  });
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 7);
+  EXPECT_EQ(Entries(), 1u);
 }

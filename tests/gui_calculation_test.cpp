@@ -18,11 +18,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
 #include "app/form1.h"
+#include "app/domain_map_window.h"
 #include "app/picture_box.h"
+#include "app/triple_point_panel.h"
 #include "app/window_options.h"
 
 namespace {
@@ -182,6 +185,30 @@ class CalculationTest : public QObject {
     form.SetInputs(start.inputs);
     QCOMPARE(Field(form, "Text_M1")->text(), QString("5"));
     QCOMPARE(Field(form, "Text_p1")->text(), QString("1"));
+  }
+
+  void MachIntersectionIsTheExactMethodsResult() {
+    app::Form1 form;
+    Reports reports(form);
+    form.SetMethod(calc::Method::Exact);
+    SetInputs(form, "5", "28", "28");
+    Trigger(form, "Calculate");
+    QCOMPARE(reports.seen.size(), std::size_t{1});
+    QVERIFY(!reports.seen[0].failure);
+    QVERIFY(reports.seen[0].information.starts_with("Mach intersection: "));
+    // Rows 7 to 15 are not this calculation's; the triple points are shown.
+    QVERIFY(form.Stale().IsStale(Field(form, "Text_p4")));
+    app::TriplePointPanel* panel = form.Companions().TriplePoints();
+    QVERIFY(panel != nullptr && panel->isVisible());
+    QVERIFY(panel->Table().rowCount() > 0);
+    QVERIFY(panel->Summary().contains("Mach intersection"));
+    // The domain map is one menu entry away and marks these inputs.
+    Trigger(form, "Mn_DomainMap");
+    app::DomainMapWindow* map = form.Companions().DomainMap();
+    QVERIFY(map != nullptr && map->isVisible());
+    QVERIFY(map->Map().has_value());
+    panel->close();
+    map->close();
   }
 
   void InputsAndMethodAreRemembered() {
