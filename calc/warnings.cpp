@@ -1,6 +1,8 @@
 #include "calc/warnings.h"
 
 #include <cctype>
+#include <charconv>
+#include <cmath>
 
 #include "exact/configuration.h"
 #include "exact/interaction.h"
@@ -9,13 +11,30 @@
 
 namespace calc {
 
+namespace {
+
+// |x| to two significant digits, as the result fields write numbers.
+std::string TwoDigits(double x, char separator) {
+  char buffer[32];
+  const char* end =
+      std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x), std::chars_format::general, 2).ptr;
+  double rounded = 0.0;
+  std::from_chars(buffer, end, rounded);
+  return platform::NumberToText(rounded, separator);
+}
+
+}  // namespace
+
 std::string UnbalancedWarning(const CalcState& state, char separator) {
   const auto text = [separator](double x, int places) {
     return platform::NumberToText(platform::Round(x, places), separator);
   };
-  return "The slip-line search did not balance the pressures in 100 steps: p4 = " +
-         text(state.p4, 3) + " and p5 = " + text(state.p5, 3) +
-         " still differ. The direction Fi = " + text(state.Fi, 2) +
+  const std::string p4 = text(state.p4, 3);
+  const std::string p5 = text(state.p5, 3);
+  // Pressures far above p1 may differ only beyond the digits shown: then say by how much.
+  const std::string by = p4 == p5 ? ", by " + TwoDigits(state.p4 - state.p5, separator) : "";
+  return "The slip-line search did not balance the pressures in 100 steps: p4 = " + p4 +
+         " and p5 = " + p5 + " still differ" + by + ". The direction Fi = " + text(state.Fi, 2) +
          " and the states of regions 4 and 5 shown are not a solution. " +
          ExactSolutionNote(state, separator);
 }

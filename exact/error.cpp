@@ -11,6 +11,7 @@ std::string_view KindName(ErrorKind kind) {
     case ErrorKind::Detached: return "detached";
     case ErrorKind::NoRegularIntersection: return "no-regular-intersection";
     case ErrorKind::NotConverged: return "not-converged";
+    case ErrorKind::BeyondPrecision: return "beyond-precision";
   }
   return "unknown";
 }

@@ -12,9 +12,11 @@ enum class ErrorKind {
   Detached,               // the deflection asked exceeds the largest an attached shock can give
   NoRegularIntersection,  // the polars of regions 2 and 3 do not cross where both shocks are attached
   NotConverged,           // the root search used up its budget (a defect, never expected)
+  BeyondPrecision,        // the answer turns on a difference below what a double resolves
 };
 
-// Stable machine name: "invalid-input", "detached", "no-regular-intersection", "not-converged".
+// Stable machine name: "invalid-input", "detached", "no-regular-intersection", "not-converged",
+// "beyond-precision".
 std::string_view KindName(ErrorKind kind);
 
 // The one exception of the exact mode. what() is a sentence for a person with

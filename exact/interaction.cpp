@@ -30,7 +30,27 @@ constexpr double kBalanceTolerance = 1e-7;
 
 std::string Degrees(double radians) { return FixedText(radians / kDegree, 2) + "\u00b0"; }
 std::string Mach(double M) { return FixedText(M, 3); }
-std::string Pressure(double p) { return ShortText(p, 6); }
+
+// "p5 = 1.33778 still below p4 = 1.33779": the pressure that falls short and
+// the one it falls short of (`below` joins them), with six digits or as many
+// as it takes to tell them apart.
+std::string Shortfall(const char* low_name, double low, const char* below, const char* high_name,
+                      double high) {
+  int digits = 6;
+  while (digits < 17 && ShortText(low, digits) == ShortText(high, digits)) ++digits;
+  return std::string(low_name) + " = " + ShortText(low, digits) + below + high_name + " = " +
+         ShortText(high, digits);
+}
+
+// How a failed balance at an end of the slip-line range begins. Pressures that
+// miss each other by less than kAtTheLimit (relative) are a hair from
+// crossing: the inputs stand at the limit of the regular domain.
+constexpr double kAtTheLimit = 1e-9;
+std::string NoCrossing(double p4, double p5) {
+  const bool at_limit = std::abs(p4 - p5) <= kAtTheLimit * std::max(p4, p5);
+  return at_limit ? "no regular intersection: at the limit of the regular domain, "
+                  : "no regular intersection: ";
+}
 
 [[noreturn]] void Fail(ErrorKind kind, const std::string& message) { throw Error(kind, message); }
 
@@ -56,7 +76,25 @@ ShockSolution Incident(const ShockPolar& free_stream, double teta_deg, const cha
 }
 
 // Behind a shock too strong for a supersonic exit no further shock can stand.
-void RequireSupersonic(double M, const char* region, const char* shock, const char* next) {
+// Whether the exit is supersonic is read from M2, which a rounding of the
+// deflection moves: a lot near the largest deflection, where the shock angle
+// goes as the square root of what is left of it. Where the Mach numbers of
+// the neighbouring deflections (one unit in the last place either way) lie
+// as far from M2 as 1 does, double precision cannot tell, and says so.
+void RequireSupersonic(const ShockPolar& polar, double teta, double M, const char* region,
+                       const char* shock, const char* next) {
+  if (std::abs(M - 1.0) < 1e-6) {
+    double spread = 4 * std::numeric_limits<double>::epsilon();
+    for (const double neighbour : {std::nextafter(teta, 0.0), std::nextafter(teta, 4.0)}) {
+      if (neighbour <= polar.MaxDeflection().theta) spread += std::abs(polar.Weak(neighbour).M2 - M);
+    }
+    if (std::abs(M - 1.0) <= spread) {
+      Fail(ErrorKind::BeyondPrecision,
+           std::string("the flow behind shock ") + shock + " is sonic to the precision of a double (M" +
+               region + " - 1 = " + ShortText(M - 1.0, 2) + ", uncertain by " + ShortText(spread, 2) +
+               "): whether a shock " + next + " can stand in region " + region + " cannot be decided");
+    }
+  }
   if (!(M > 1.0)) {
     Fail(ErrorKind::NoRegularIntersection,
          std::string("no regular intersection: the flow behind shock ") + shock + " is subsonic (M" +
@@ -96,8 +134,8 @@ Interaction Solve(double M1, double p1, double TetaA, double TetaB, double gamma
   });
   const double ta = TetaA * kDegree;
   const double tb = TetaB * kDegree;
-  RequireSupersonic(A.M2, "2", "A", "C");
-  RequireSupersonic(B.M2, "3", "B", "D");
+  RequireSupersonic(polar1, ta, A.M2, "2", "A", "C");
+  RequireSupersonic(polar1, tb, B.M2, "3", "B", "D");
 
   // Pressures relative to p1 until the end: the pattern scales with p1.
   const double r2 = A.pressure_ratio;
@@ -119,9 +157,20 @@ Interaction Solve(double M1, double p1, double TetaA, double TetaB, double gamma
              " and M3 = " + Mach(B.M2) + "), less than TetaA + TetaB = " + Degrees(ta + tb));
   }
   // At the ends of the range a deflection may come out a rounding beyond its
-  // limit or below zero; it belongs to the limit.
-  const auto deflection_C = [&](double fi) { return std::clamp(ta - fi, 0.0, max2); };
-  const auto deflection_D = [&](double fi) { return std::clamp(tb + fi, 0.0, max3); };
+  // limit or below zero; it belongs to the limit. At the end where C or D
+  // reaches its largest deflection it is that deflection exactly: a rounding
+  // below it would move the pressure by the square root of the rounding
+  // (~1e-8), enough to turn a crossing at the polar's tip into none. (A
+  // largest deflection below the last digit of TetaA or TetaB has no end of
+  // its own: there C or D is a Mach wave.)
+  const double C_tip = ta - max2 < ta ? ta - max2 : -std::numeric_limits<double>::infinity();
+  const double D_tip = max3 - tb > -tb ? max3 - tb : std::numeric_limits<double>::infinity();
+  const auto deflection_C = [&](double fi) {
+    return fi <= C_tip ? max2 : std::clamp(ta - fi, 0.0, max2);
+  };
+  const auto deflection_D = [&](double fi) {
+    return fi >= D_tip ? max3 : std::clamp(tb + fi, 0.0, max3);
+  };
   const auto p4_of = [&](double fi) { return r2 * polar2.WeakPressureRatio(deflection_C(fi)); };
   const auto p5_of = [&](double fi) { return r3 * polar3.WeakPressureRatio(deflection_D(fi)); };
   // The directions still holding the balance, as an observer is told them.
@@ -145,36 +194,42 @@ Interaction Solve(double M1, double p1, double TetaA, double TetaB, double gamma
   const double p4_hi = p4_of(hi), p5_hi = p5_of(hi);
   tell(hi, p4_hi, p5_hi);
   // Two routes to the same pressure (a wave of zero strength at an end) may
-  // differ in the last bits; that is a balance, not a sign.
-  const auto same = [](double x, double y) {
-    return std::abs(x - y) <= 8 * std::numeric_limits<double>::epsilon() * std::max(x, y);
+  // differ in the last bits; that is a balance, not a sign. Where C or D
+  // turns by its largest deflection the pressures are taken as balanced to
+  // the digits a converged search leaves (kPressureDigits): the crossing is at
+  // the polar's tip.
+  const auto balanced = [](double x, double y, bool at_tip) {
+    const double digits = at_tip ? kPressureDigits : 8 * std::numeric_limits<double>::epsilon();
+    return std::abs(x - y) <= digits * std::max(x, y);
   };
-  double f_lo = same(p4_lo, p5_lo) ? 0.0 : p4_lo - p5_lo;
-  double f_hi = same(p4_hi, p5_hi) ? 0.0 : p4_hi - p5_hi;
+  const bool C_at_tip = lo <= C_tip;
+  const bool D_at_tip = hi >= D_tip;
+  const double f_lo = balanced(p4_lo, p5_lo, C_at_tip) ? 0.0 : p4_lo - p5_lo;
+  const double f_hi = balanced(p4_hi, p5_hi, D_at_tip) ? 0.0 : p4_hi - p5_hi;
   if (f_lo < 0.0) {
     // Even the strongest C and the weakest D leave p4 below p5.
-    if (lo > -tb) {
+    if (C_at_tip) {
       Fail(ErrorKind::NoRegularIntersection,
-           "no regular intersection: the region-2 polar ends first: shock C would detach beyond " +
-               Degrees(max2) + " at M2 = " + Mach(A.M2) + " (Fi = " + Degrees(lo) + ") with p4 = " +
-               Pressure(p1 * p4_lo) + " still below p5 = " + Pressure(p1 * p5_lo));
+           NoCrossing(p4_lo, p5_lo) + "the region-2 polar ends first: shock C would detach beyond " +
+               Degrees(max2) + " at M2 = " + Mach(A.M2) + " (Fi = " + Degrees(lo) + ") with " +
+               Shortfall("p4", p1 * p4_lo, " still below ", "p5", p1 * p5_lo));
     }
     Fail(ErrorKind::NoRegularIntersection,
-         "no regular intersection: with shock D a Mach wave (Fi = " + Degrees(lo) + ") p4 = " +
-             Pressure(p1 * p4_lo) + " is still below p5 = " + Pressure(p1 * p5_lo) +
+         NoCrossing(p4_lo, p5_lo) + "with shock D a Mach wave (Fi = " + Degrees(lo) + ") " +
+             Shortfall("p4", p1 * p4_lo, " is still below ", "p5", p1 * p5_lo) +
              "; a balance would need D to expand");
   }
   if (f_hi > 0.0) {
     // Even the weakest C and the strongest D leave p5 below p4.
-    if (hi < ta) {
+    if (D_at_tip) {
       Fail(ErrorKind::NoRegularIntersection,
-           "no regular intersection: the region-3 polar ends first: shock D would detach beyond " +
-               Degrees(max3) + " at M3 = " + Mach(B.M2) + " (Fi = " + Degrees(hi) + ") with p5 = " +
-               Pressure(p1 * p5_hi) + " still below p4 = " + Pressure(p1 * p4_hi));
+           NoCrossing(p4_hi, p5_hi) + "the region-3 polar ends first: shock D would detach beyond " +
+               Degrees(max3) + " at M3 = " + Mach(B.M2) + " (Fi = " + Degrees(hi) + ") with " +
+               Shortfall("p5", p1 * p5_hi, " still below ", "p4", p1 * p4_hi));
     }
     Fail(ErrorKind::NoRegularIntersection,
-         "no regular intersection: with shock C a Mach wave (Fi = " + Degrees(hi) + ") p5 = " +
-             Pressure(p1 * p5_hi) + " is still below p4 = " + Pressure(p1 * p4_hi) +
+         NoCrossing(p4_hi, p5_hi) + "with shock C a Mach wave (Fi = " + Degrees(hi) + ") " +
+             Shortfall("p5", p1 * p5_hi, " is still below ", "p4", p1 * p4_hi) +
              "; a balance would need C to expand");
   }
 

@@ -70,7 +70,13 @@ using BalanceObserver = std::function<void(const BalanceEvaluation&)>;
 //   NoRegularIntersection  the polars of regions 2 and 3 do not cross while both C
 //                          and D are attached compressions (the message says which
 //                          end is reached first), or region 2 or 3 is subsonic;
-//   NotConverged           the search used up its budget (not expected).
+//   NotConverged           the search used up its budget (not expected);
+//   BeyondPrecision        region 2 or 3 is sonic to the last digits a double holds,
+//                          so whether C or D can stand there cannot be decided.
+// Where the polars miss each other by less than 1e-9 of the pressure, the
+// NoRegularIntersection message says the inputs are at the limit of the
+// regular domain; a crossing at a polar's tip to 1e-12 of the pressure is a
+// solution with C or D at its largest deflection.
 // `observe`, when given, sees every evaluation of the balance as it is made,
 // the two ends of the range first.
 Interaction SolveInteraction(double M1, double p1, double TetaA, double TetaB,

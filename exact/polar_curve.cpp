@@ -9,29 +9,31 @@ namespace exact {
 PolarPoint PolarPointAt(const ShockPolar& polar, double beta) {
   const double g = polar.Gamma();
   const double M = polar.M1();
-  const double mach_angle = std::asin(1.0 / M);
-  beta = std::clamp(beta, mach_angle, std::numbers::pi / 2);
+  beta = std::clamp(beta, polar.MachAngle(), std::numbers::pi / 2);
   const double s = std::sin(beta);
   const double c = std::cos(beta);
   const double m = 1.0 / (M * M);
-  // tan(theta) = 2 cot(beta) (sin^2(beta) - m) / (gamma + 1 - 2 sin^2(beta) + 2m):
+  // sin^2(beta) - 1/M^2 as (1 - 1/M^2) - cos^2(beta), 1 - 1/M^2 from (M - 1)(M + 1):
+  // just above M = 1, where every shock angle is near 90 degrees, the
+  // difference of the two squares near 1 would have lost the digits.
+  const double excess = std::max(0.0, (M - 1.0) * (M + 1.0) * m - c * c);
+  // tan(theta) = 2 cot(beta) (sin^2(beta) - m) / (gamma - 1 + 2 cos^2(beta) + 2m):
   // in 1/M^2 the Mach wave gives exactly 0 and no power of M overflows.
-  const double excess = std::max(0.0, s * s - m);
-  const double theta = std::atan2(2.0 * c * excess, s * (g + 1.0 - 2.0 * s * s + 2.0 * m));
-  // Normal-shock relations on the normal component Mn1^2 = M^2 sin^2(beta).
-  const double Mn1_2 = std::max(1.0, s * s / m);
+  const double theta = std::atan2(2.0 * c * excess, s * (g - 1.0 + 2.0 * c * c + 2.0 * m));
+  // Normal-shock relations on the normal component, Mn1^2 - 1 = excess / m.
+  const double Mn1_2 = 1.0 + excess / m;
   const double Mn2_2 = (1.0 + (g - 1.0) / 2.0 * Mn1_2) / (g * Mn1_2 - (g - 1.0) / 2.0);
   PolarPoint out;
   out.beta = beta;
   out.theta = theta;
   out.M2 = std::sqrt(Mn2_2) / std::sin(beta - theta);
-  out.pressure_ratio = 1.0 + 2.0 * g / (g + 1.0) * (Mn1_2 - 1.0);
+  out.pressure_ratio = 1.0 + 2.0 * g / (g + 1.0) * (excess / m);
   return out;
 }
 
 PolarBranches PolarCurve(const ShockPolar& polar, int points) {
   points = std::max(points, 2);
-  const double mach_angle = std::asin(1.0 / polar.M1());
+  const double mach_angle = polar.MachAngle();
   const double beta_max = polar.MaxDeflection().beta;
   const double normal = std::numbers::pi / 2;
   PolarBranches out;

@@ -14,12 +14,14 @@ constexpr double kDegree = std::numbers::pi / 180.0;
 // are found about their common limit rather than from the cubic.
 constexpr double kNearLimit = 1e-2;
 
-// The theta-beta-M relation with x = sin^2(beta) and m = 1/M^2:
-//   tan(theta) = 2 cot(beta) (x - m) / (gamma + 1 - 2x + 2m).
-// The denominator stays above gamma - 1 > 0, so the angle is never ambiguous.
-double TanDeflectionOf(double x, double m, double gamma) {
-  const double cot_beta = std::sqrt((1.0 - x) / x);
-  return 2.0 * cot_beta * (x - m) / (gamma + 1.0 - 2.0 * x + 2.0 * m);
+// The theta-beta-M relation in u = cot(beta), with m = 1/M^2 and n = 1 - m:
+//   tan(theta) = 2u (n - m u^2) / (gamma - 1 + 2m + (gamma + 1 + 2m) u^2).
+// n - m u^2 = m (M^2 - 1 - u^2) is what is left of M^2 sin^2(beta) - 1, and n
+// comes from M^2 - 1 = (M - 1)(M + 1) without cancellation, so the relation
+// keeps its digits when M is barely above 1 and every angle is near 90°. The
+// denominator stays above gamma - 1 > 0, so the angle is never ambiguous.
+double TanDeflectionOfCot(double u, double m, double n, double gamma) {
+  return 2.0 * u * (n - m * u * u) / (gamma - 1.0 + 2.0 * m + (gamma + 1.0 + 2.0 * m) * u * u);
 }
 
 [[noreturn]] void Reject(const std::string& what) { throw Error(ErrorKind::InvalidInput, what); }
@@ -38,6 +40,32 @@ double Refine(double v, double a3, double a2, double a1, double a0) {
   }
   return v;
 }
+
+// The unsquared relation as a cubic in u = cot(beta), a3 u^3 + a2 u^2 + a1 u + a0.
+struct Cubic {
+  double a3, a2, a1, a0;
+  double Value(double u) const { return ((a3 * u + a2) * u + a1) * u + a0; }
+  double Slope(double u) const { return (3.0 * a3 * u + 2.0 * a2) * u + a1; }
+  // The root in [low, high] by Newton steps from `start`, each step kept in
+  // that range. The cubic is convex there and positive at the end `safe`: a
+  // start where it is negative and slopes away from the root (a step would
+  // head for the other root) begins at `safe` instead, from which the steps
+  // approach the root from one side without overshoot. From a close start two
+  // steps settle it, from `safe` a few more.
+  double Root(double start, double low, double high, double safe) const {
+    double u = std::clamp(start, low, high);
+    if (Value(u) < 0.0 && (safe - u) * Slope(u) <= 0.0) u = safe;
+    for (int step = 0; step < 60; ++step) {
+      const double df = Slope(u);
+      if (df == 0.0) break;
+      const double next = std::clamp(u - Value(u) / df, low, high);
+      const bool settled = std::abs(next - u) <= 1e-15 * std::abs(u);
+      u = next;
+      if (settled) break;
+    }
+    return u;
+  }
+};
 
 }  // namespace
 
@@ -58,29 +86,38 @@ ShockPolar::ShockPolar(double M1, double gamma) : M1_(M1), gamma_(gamma) {
     Reject("ratio of specific heats must lie above 1 and at most 10");
   }
   m_ = 1.0 / (M1 * M1);
-  cot_mach_ = std::sqrt((1.0 - m_) / m_);
+  // M1 - 1 is exact for M1 below 2, so M1^2 - 1 keeps every digit however
+  // close to 1 the Mach number is; 1 - m taken as a difference would not.
+  const double k = (M1 - 1.0) * (M1 + 1.0);
+  n_ = k * m_;
+  cot_mach_ = std::sqrt(k);
 
-  // d(theta)/d(beta) = 0 gives a quadratic in sin^2(beta) whose larger root is
-  // the shock angle of the largest deflection.
+  // d(theta)/du = 0 is a quadratic in u^2 = cot^2(beta),
+  //   m A u^4 + (n A + 3 m B) u^2 - n B = 0,  A = gamma + 1 + 2m, B = gamma - 1 + 2m;
+  // its positive root, written without cancellation, is the shock angle of the
+  // largest deflection (u^2 -> (M^2 - 1)/3 as M -> 1).
   const double g = gamma;
-  const double x = ((g + 1.0) / 4.0 - m_ +
-                    std::sqrt((g + 1.0) * ((g + 1.0) / 16.0 + (g - 1.0) / 2.0 * m_ + m_ * m_))) /
-                   g;
-  cot_max_ = std::sqrt((1.0 - x) / x);
-  tan_max_ = TanDeflectionOf(x, m_, g);
+  const double A = g + 1.0 + 2.0 * m_;
+  const double B = g - 1.0 + 2.0 * m_;
+  const double linear = n_ * A + 3.0 * m_ * B;
+  const double u2 = 2.0 * n_ * B / (linear + std::sqrt(linear * linear + 4.0 * m_ * A * n_ * B));
+  cot_max_ = std::sqrt(u2);
+  tan_max_ = TanDeflectionOfCot(cot_max_, m_, n_, g);
   max_.beta = std::atan2(1.0, cot_max_);
   max_.theta = std::atan(tan_max_);
 }
 
 double ShockPolar::SonicDeflection() const {
-  // M2 = 1 on the weak branch is again a quadratic in sin^2(beta); its larger root.
+  // M2 = 1 on the weak branch is a quadratic in sin^2(beta); its larger root,
+  //   1 - sin^2(beta) = 2nB / (P + sqrt(S)),  P = 3 gamma - 1 + (3 - gamma) m,
+  //   S = (gamma + 1) (gamma + 1 - 2 (3 - gamma) m + (gamma + 9) m^2),
+  // in the form that has no cancellation when sin^2(beta) is near 1.
   const double g = gamma_;
   const double m = m_;
-  const double x =
-      ((g + 1.0) - (3.0 - g) * m +
-       std::sqrt((g + 1.0) * ((g + 1.0) - 2.0 * (3.0 - g) * m + (g + 9.0) * m * m))) /
-      (4.0 * g);
-  return std::atan(TanDeflectionOf(x, m, g));
+  const double P = 3.0 * g - 1.0 + (3.0 - g) * m;
+  const double S = (g + 1.0) * ((g + 1.0) - 2.0 * (3.0 - g) * m + (g + 9.0) * m * m);
+  const double cos2 = 2.0 * n_ * (g - 1.0 + 2.0 * m) / (P + std::sqrt(S));
+  return std::atan(TanDeflectionOfCot(std::sqrt(cos2 / (1.0 - cos2)), m, n_, g));
 }
 
 void ShockPolar::CheckDeflection(double theta) const {
@@ -169,24 +206,20 @@ ShockPolar::Branches ShockPolar::Solve(double theta, bool strong_too) const {
   // small theta it keeps half the digits twice over: its weak root sits close
   // to the mirrored one, and its strong root is so near sin^2 = 1 that
   // 1 - sin^2 has lost them. On H the roots are simple, and Newton steps
-  // restore the digits. A step may sharpen a root, never carry it across the
-  // limit or out of the physical range: the weak shock stands between the
-  // Mach angle and the limit, the strong one between the limit and the
-  // normal shock (cot = 0).
+  // restore the digits.
   const SquaredRelation cubic =
       Squared(out.sin_theta * out.sin_theta, out.cos_theta * out.cos_theta);
-  const double a2 = t * A;
-  const double a1 = -2.0 * (1.0 - m);
-  const double a0 = t * B;
+  const Cubic H{2.0 * m, t * A, -2.0 * n_, t * B};
+  // Just above M = 1 all three roots of the squared cubic crowd at sin^2 = 1
+  // and its starts may be anywhere. H is convex for u > 0, positive at the
+  // Mach angle and at the normal shock and negative at the limit, so the weak
+  // root is found in [u*, cot(Mach angle)] and the strong one in [0, u*]
+  // (see Cubic::Root), whatever the start.
   const double x_weak = cubic.Weak();
-  out.weak = std::sqrt((1.0 - x_weak) / x_weak);
-  const double weak = Refine(out.weak, 2.0 * m, a2, a1, a0);
-  if (weak > cot_max_) out.weak = std::min(weak, cot_mach_);
+  out.weak = H.Root(std::sqrt((1.0 - x_weak) / x_weak), cot_max_, cot_mach_, cot_mach_);
   if (strong_too) {
     const double x_strong = cubic.Strong();
-    out.strong = std::sqrt(std::max(0.0, 1.0 - x_strong) / x_strong);
-    const double strong = Refine(out.strong, 2.0 * m, a2, a1, a0);
-    if (strong < cot_max_) out.strong = std::max(strong, 0.0);
+    out.strong = H.Root(std::sqrt(std::max(0.0, 1.0 - x_strong) / x_strong), 0.0, cot_max_, 0.0);
   }
   return out;
 }
@@ -197,7 +230,10 @@ double ShockPolar::NormalMachSquared(double u) const {
 }
 
 double ShockPolar::PressureRatio(double u) const {
-  return 1.0 + 2.0 * gamma_ / (gamma_ + 1.0) * (NormalMachSquared(u) - 1.0);
+  // Mn1^2 - 1 = (n - m u^2) / (m (1 + u^2)) from its parts rather than as a
+  // difference, so that a shock just above M = 1 keeps the digits of p2/p1 - 1.
+  const double excess = std::max(0.0, (n_ - m_ * u * u) / (m_ * (1.0 + u * u)));
+  return 1.0 + 2.0 * gamma_ / (gamma_ + 1.0) * excess;
 }
 
 ShockSolution ShockPolar::Behind(double u, double sin_theta, double cos_theta) const {
@@ -223,7 +259,7 @@ ShockAngles ShockPolar::Angles(double theta) const {
 ShockSolution ShockPolar::Weak(double theta) const {
   CheckDeflection(theta);
   // The Mach wave exactly: nothing changes across it.
-  if (theta == 0.0) return {std::asin(1.0 / M1_), M1_, 1.0};
+  if (theta == 0.0) return {MachAngle(), M1_, 1.0};
   const Branches u = Solve(theta, false);
   return Behind(u.weak, u.sin_theta, u.cos_theta);
 }
@@ -254,10 +290,21 @@ ShockAngles ShockAnglesFor(double M1, double theta, double gamma) {
   return ShockPolar(M1, gamma).Angles(theta);
 }
 
+namespace {
+
+// The largest and the sonic deflection depend on M only through 1/M^2: beyond
+// the Mach numbers a polar takes they have reached their hypersonic limits to
+// the last digit.
+double WithinPolarRange(double M1) { return std::isfinite(M1) ? std::min(M1, 1e100) : M1; }
+
+}  // namespace
+
 DeflectionLimit MaxDeflection(double M1, double gamma) {
-  return ShockPolar(M1, gamma).MaxDeflection();
+  return ShockPolar(WithinPolarRange(M1), gamma).MaxDeflection();
 }
 
-double SonicDeflection(double M1, double gamma) { return ShockPolar(M1, gamma).SonicDeflection(); }
+double SonicDeflection(double M1, double gamma) {
+  return ShockPolar(WithinPolarRange(M1), gamma).SonicDeflection();
+}
 
 }  // namespace exact

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 #include "exact/error.h"
 
 // Attached oblique shocks of a perfect gas in closed form, for any ratio of
@@ -39,6 +41,8 @@ class ShockPolar {
 
   double M1() const { return M1_; }
   double Gamma() const { return gamma_; }
+  // The Mach angle asin(1/M1), radians, to its last digit also just above M1 = 1.
+  double MachAngle() const { return std::atan2(1.0, cot_mach_); }
 
   // Largest attached deflection and its shock angle, radians.
   DeflectionLimit MaxDeflection() const { return max_; }
@@ -82,6 +86,7 @@ class ShockPolar {
   double M1_;
   double gamma_;
   double m_;  // 1 / M1^2: every coefficient is written in it so that no power of M1 overflows
+  double n_;  // 1 - 1/M1^2, from M1^2 - 1 = (M1 - 1)(M1 + 1) so that it keeps its digits near M1 = 1
   double cot_mach_;  // cot of the Mach angle, sqrt(M1^2 - 1)
   DeflectionLimit max_;
   double cot_max_;  // cot of the shock angle at the largest deflection
@@ -89,7 +94,9 @@ class ShockPolar {
 };
 
 // The free-function forms of ShockPolar, for one shock at a time. Angles in
-// radians; the errors are those of ShockPolar.
+// radians; the errors are those of ShockPolar, except that MaxDeflection and
+// SonicDeflection take any finite M1 above 1 (above 1e100 they are at their
+// hypersonic limits).
 ShockSolution WeakShock(double M1, double theta, double gamma = kGammaAir);
 ShockSolution StrongShock(double M1, double theta, double gamma = kGammaAir);
 ShockAngles ShockAnglesFor(double M1, double theta, double gamma = kGammaAir);

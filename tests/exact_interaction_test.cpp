@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <regex>
 #include <string>
 
 #include "exact/interaction.h"
@@ -319,4 +320,43 @@ TEST(ExactRootSearch, RefusesABracketWithoutSignChange) {
     EXPECT_EQ(error.Kind(), exact::ErrorKind::InvalidInput);
     EXPECT_STREQ(error.what(), "root search: no sign change on [-1, 2]: f = 2 and 5");
   }
+}
+
+TEST(ExactInteraction, CrossingAtTheTipOfAPolarIsMonotone) {
+  // Near the end of the regular domain D turns by its largest deflection. The
+  // reported case, 1e-9 inside that end, and its neighbours all solve; beyond
+  // the end every TetaB fails, and no failure lies between two solutions. A
+  // failure within 1e-9 of the pressure says it is at the limit, with
+  // pressures shown to as many digits as tell them apart.
+  const double M1 = 1.227662328206651, TetaA = 0.5429465592006528, gamma = 1.3;
+  const double reported = 4.116444173179394;
+  for (const double TetaB : {4.1164441731, reported, 4.116444177}) {
+    const exact::Interaction r = exact::SolveInteraction(M1, 1.0, TetaA, TetaB, gamma);
+    EXPECT_NEAR(r.region4.p, r.region5.p, 1e-7 * r.region4.p) << TetaB;
+    EXPECT_NEAR(r.shockD.deflection, r.limits3.max_deflection, 1e-8) << TetaB;
+  }
+  const std::regex shown("p5 = ([0-9.]+) still below p4 = ([0-9.]+)");
+  bool failed = false;
+  int at_limit = 0;
+  for (int step = 0; step <= 400; ++step) {
+    const double TetaB = reported * (1 + step * 1e-11);
+    try {
+      const exact::Interaction r = exact::SolveInteraction(M1, 1.0, TetaA, TetaB, gamma);
+      EXPECT_FALSE(failed) << "a solution beyond a failure at TetaB = " << TetaB;
+      // At the tip one rounding of Fi moves p5 by the square root of it.
+      EXPECT_NEAR(r.region4.p, r.region5.p, 1e-7 * r.region4.p) << TetaB;
+      EXPECT_LE(r.shockD.deflection, r.limits3.max_deflection) << TetaB;
+    } catch (const exact::Error& error) {
+      failed = true;
+      const std::string message = error.what();
+      ASSERT_EQ(error.Kind(), exact::ErrorKind::NoRegularIntersection) << message;
+      EXPECT_TRUE(Contains(message, "region-3 polar ends first")) << message;
+      std::smatch pressures;
+      ASSERT_TRUE(std::regex_search(message, pressures, shown)) << message;
+      EXPECT_LT(std::stod(pressures[1]), std::stod(pressures[2])) << message;
+      if (Contains(message, "at the limit of the regular domain")) ++at_limit;
+    }
+  }
+  EXPECT_TRUE(failed) << "the sweep did not cross the end of the regular domain";
+  EXPECT_GT(at_limit, 0);
 }

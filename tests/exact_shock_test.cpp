@@ -259,3 +259,30 @@ TEST(ExactShock, ResultsStayFiniteAcrossTheRange) {
     }
   }
 }
+
+TEST(ExactShock, TinyDeflectionOfAHypersonicStream) {
+  // Far above M = 1 and barely turned, the weak shock is a hair steeper than
+  // the Mach angle (1e-8 rad at M = 1e8); it must satisfy the relation, not
+  // stop at a start value of the closed form.
+  for (const double gamma : kGammas) {
+    const exact::ShockPolar polar(1e8, gamma);
+    const double theta = 1e-9 * polar.MaxDeflection().theta;
+    const exact::ShockSolution weak = polar.Weak(theta);
+    EXPECT_NEAR(static_cast<double>(DeflectionFromAngle(1e8, weak.beta, gamma)), theta, 1e-9 * theta) << gamma;
+    EXPECT_GT(weak.beta, std::asin(1e-8));
+    EXPECT_LT(weak.beta, 1.1e-8);
+  }
+}
+
+TEST(ExactShock, LimitsOfAnyMachNumberAboveOne) {
+  // As M -> infinity, tan(theta_max) -> 1 / sqrt(gamma^2 - 1) and the sonic
+  // deflection merges with the largest; far beyond the Mach numbers a polar
+  // takes, both stand at that value.
+  for (const double gamma : kGammas) {
+    const double limit = std::atan(1.0 / std::sqrt(gamma * gamma - 1.0));
+    for (const double M : {1e100, 1e125, 1e300}) {
+      EXPECT_NEAR(exact::MaxDeflection(M, gamma).theta, limit, 1e-15) << M << " " << gamma;
+      EXPECT_NEAR(exact::SonicDeflection(M, gamma), limit, 1e-15) << M << " " << gamma;
+    }
+  }
+}

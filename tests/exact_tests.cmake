@@ -3,6 +3,7 @@ shocks_add_test(exact_test
   exact_shock_test.cpp
   exact_interaction_test.cpp
   exact_polar_curve_test.cpp
+  exact_near_sonic_test.cpp
   exact_mach_test.cpp
   exact_domain_map_test.cpp
 )

@@ -49,6 +49,31 @@ TEST(FuzzRegression, HugeDeflectionStopsAtRegionMarker) {
   ExpectStopsCleanly("3l1|11|-03e50|5", {"overflow", "point of region 2"});
 }
 
+// A warning quotes what was typed, and the typed text may spell "nan": that
+// is no non-finite value. One computed still is.
+TEST(FuzzChecks, InputQuotedInAWarningIsNoNonFiniteValue) {
+  const cli::InputTexts inputs = fuzz::SplitInputs("32E&nan0");
+  for (const SlipLineSearch search : {SlipLineSearch::Iterasyon, SlipLineSearch::Iteras}) {
+    EXPECT_EQ(fuzz::FindViolation(inputs, search), "");
+    // A shorter input quoted inside a longer one's echo.
+    EXPECT_EQ(fuzz::FindViolation(fuzz::SplitInputs("385+|1|\"inf\"1\""), search), "");
+  }
+  cli::RunReport report = cli::RunCalculation(inputs, SlipLineSearch::Iterasyon);
+  ASSERT_FALSE(report.warnings.empty());
+  EXPECT_EQ(fuzz::FindReportViolation(report, &inputs), "");
+  report.warnings.front().text += " p4 = nan";
+  EXPECT_NE(fuzz::FindReportViolation(report, &inputs), "");
+}
+
+// A failed incident shock at a Mach number beyond 1e100 asked the exact
+// largest deflection for its report, which threw past the procedure.
+TEST(FuzzRegression, HugeMachNumberWithAFailingShockIsReported) {
+  const cli::InputTexts inputs = fuzz::SplitInputs(" 99e123*||1A1|-5");
+  for (const SlipLineSearch search : {SlipLineSearch::Iterasyon, SlipLineSearch::Iteras}) {
+    EXPECT_EQ(fuzz::FindViolation(inputs, search), "");
+  }
+}
+
 // The splitting itself: texts after the last separator keep the start texts.
 TEST(FuzzInputs, SplitsAtTheFirstThreeSeparators) {
   const cli::InputTexts all = fuzz::SplitInputs("a|b|c|d|e");

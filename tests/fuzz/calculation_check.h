@@ -24,13 +24,16 @@ cli::InputTexts SplitInputs(std::string_view data);
 // finishes with all fifteen result fields written in order, or stops with one
 // platform::RuntimeError of a named kind after a prefix of them; no text it
 // shows (results, log, messages, warnings, the failure report, the command
-// line's text and JSON output) contains "nan" or "inf" in any case; every
+// line's text and JSON output) contains "nan" or "inf" in any case, apart from
+// an input text echoed back in quotes (a warning quoting what was typed) and
+// the JSON's string literals, which are the texts checked already; every
 // coordinate handed to the drawing surface is finite. Returns an empty string
 // when all hold, else what broke, with the inputs.
 std::string FindViolation(const cli::InputTexts& inputs, calc::SlipLineSearch search);
 
-// The same checks on a report already made; empty when all hold.
-std::string FindReportViolation(const cli::RunReport& report);
+// The same checks on a report already made, of `inputs` when given; empty when all hold.
+std::string FindReportViolation(const cli::RunReport& report,
+                                const cli::InputTexts* inputs = nullptr);
 
 // The inputs as one line for a report.
 std::string Describe(const cli::InputTexts& inputs);
