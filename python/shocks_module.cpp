@@ -293,18 +293,18 @@ void TranslateError(std::exception_ptr thrown) {
   try {
     if (thrown) std::rethrow_exception(thrown);
   } catch (const exact::Error& error) {
-    const char* name = nullptr;
-    switch (error.Kind()) {
-      case exact::ErrorKind::Detached: name = "DetachedError"; break;
-      case exact::ErrorKind::NoRegularIntersection: name = "NoRegularIntersectionError"; break;
-      case exact::ErrorKind::InvalidInput: name = "InvalidInputError"; break;
-      case exact::ErrorKind::NotConverged: break;
-    }
     const std::string message = calc::DescribeFailure(error).description;
-    if (name == nullptr) {
-      PyErr_SetString(PyExc_RuntimeError, message.c_str());
-    } else {
+    const auto raise = [&message](const char* name) {
       PyErr_SetString(py::module_::import("shocks").attr(name).ptr(), message.c_str());
+    };
+    switch (error.Kind()) {
+      case exact::ErrorKind::Detached: raise("DetachedError"); break;
+      case exact::ErrorKind::NoRegularIntersection: raise("NoRegularIntersectionError"); break;
+      case exact::ErrorKind::InvalidInput: raise("InvalidInputError"); break;
+      // The inputs ask for a difference below what a double resolves.
+      case exact::ErrorKind::BeyondPrecision: PyErr_SetString(PyExc_ValueError, message.c_str()); break;
+      // A search that used up its budget is a defect, not a fault of the inputs.
+      case exact::ErrorKind::NotConverged: PyErr_SetString(PyExc_RuntimeError, message.c_str()); break;
     }
   }
 }
