@@ -99,22 +99,20 @@ void Form1Procedures::CalculateExactly(double gamma) {
 
   const exact::ShockPolar free_stream(s.M1, gamma);
   constexpr double kDegree = std::numbers::pi / 180.0;
-  const exact::ShockSolution A = free_stream.Weak(s.TetaA * kDegree);
-  const double p2 = s.p1 * A.pressure_ratio;
-  s.M2 = A.M2;
-  record_.p2 = p2;
-  Show(out.Text_BetaA, A.beta / kDegree, 2);
-  Show(out.Text_M2, s.M2, 3);
-  Show(out.Text_p2, p2, 3);
+  // One incident shock into the state and its three rows; the pressure behind it.
+  const auto incident = [&](double teta, double& M, platform::TextBox& beta_box,
+                            platform::TextBox& M_box, platform::TextBox& p_box) {
+    const exact::ShockSolution shock = free_stream.Weak(teta * kDegree);
+    const double p = s.p1 * shock.pressure_ratio;
+    M = shock.M2;
+    Show(beta_box, shock.beta / kDegree, 2);
+    Show(M_box, M, 3);
+    Show(p_box, p, 3);
+    return p;
+  };
+  const double p2 = record_.p2 = incident(s.TetaA, s.M2, out.Text_BetaA, out.Text_M2, out.Text_p2);
   if (stage == "shock B") throw *failure;
-
-  const exact::ShockSolution B = free_stream.Weak(s.TetaB * kDegree);
-  const double p3 = s.p1 * B.pressure_ratio;
-  s.M3 = B.M2;
-  record_.p3 = p3;
-  Show(out.Text_BetaB, B.beta / kDegree, 2);
-  Show(out.Text_M3, s.M3, 3);
-  Show(out.Text_p3, p3, 3);
+  const double p3 = record_.p3 = incident(s.TetaB, s.M3, out.Text_BetaB, out.Text_M3, out.Text_p3);
 
   // The diagram is drawn for air, and its polars need supersonic regions 2 and 3;
   // a caller that shows neither diagram nor log (a batch) leaves both out.

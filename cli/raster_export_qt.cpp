@@ -8,37 +8,19 @@
 #include <new>
 #include <stdexcept>
 
+#include "cli/offscreen_application.h"
 #include "cli/raster_export.h"
 #include "diagram/axis_letters.h"
 #include "render/raster_surface.h"
 
 namespace cli {
 
-namespace {
-
-// Qt's notes about the missing desktop session are no concern of a picture
-// written from the command line; real failures still show.
-void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (type == QtCriticalMsg || type == QtFatalMsg) fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-}  // namespace
-
 bool HasRasterExport() { return true; }
 
 std::string EncodePng(const diagram::RecordingSurface& drawing, const ExportRequest& request) {
   // Letters need Qt's font database, which needs an application object; no
   // display is needed to draw into an image.
-  std::unique_ptr<QGuiApplication> app;
-  if (QGuiApplication::instance() == nullptr) {
-    qInstallMessageHandler(QuietMessages);
-    static int argc = 3;
-    static char name[] = "shocks-cli-raster";
-    static char platform_option[] = "-platform";
-    static char offscreen[] = "offscreen";
-    static char* argv[] = {name, platform_option, offscreen, nullptr};
-    app = std::make_unique<QGuiApplication>(argc, argv);
-  }
+  const std::unique_ptr<QCoreApplication> app = StartOffscreenApplication();
 
   // The surface lets go of its image before the letters are painted, so that
   // painting does not copy a picture of up to kMaxRasterPixels.
