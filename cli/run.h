@@ -51,9 +51,11 @@ struct RunReport {
 };
 
 // What a run keeps beside the results, messages, warnings, error and exact
-// solution: the log, the drawing and the chart's inputs, or none (a batch). Without them the
-// original methods still draw and log, as their calculation runs through
-// both, into controls that keep nothing; the exact method leaves both out.
+// solution: the log, the drawing, the chart's inputs and the configuration,
+// or none (a batch). Without them the original methods still draw and log, as
+// their calculation runs through both, into controls that keep nothing; the
+// exact method leaves both out, and keeps the configuration only where there
+// is no regular crossing.
 struct RunKeeps {
   bool details = true;
 };
