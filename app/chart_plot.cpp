@@ -68,7 +68,7 @@ QColor QColorOf(platform::Colour colour) {
 struct ChartPlot::Label {
   chart::Point at;
   QString text;  // in full; the item may show only the part before its colon
-  LabelItem* item = nullptr;
+  QGraphicsSimpleTextItem* item = nullptr;  // a LabelItem
   bool required = false;  // shown even where it must overlap another
 };
 

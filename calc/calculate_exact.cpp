@@ -98,7 +98,7 @@ void Form1Procedures::CalculateExactly(double gamma) {
   if (stage == "free stream" || stage == "shock A") throw *failure;
 
   const exact::ShockPolar free_stream(s.M1, gamma);
-  constexpr double kDegree = std::numbers::pi / 180.0;
+  using exact::kDegree;
   // One incident shock into the state and its three rows; the pressure behind it.
   const auto incident = [&](double teta, double& M, platform::TextBox& beta_box,
                             platform::TextBox& M_box, platform::TextBox& p_box) {

@@ -16,7 +16,8 @@ namespace chart {
 
 namespace {
 
-constexpr double kDegree = std::numbers::pi / 180.0;
+using exact::kDegree;
+
 
 // Colours of the solutions, apart from the three of the polars.
 constexpr platform::Colour kBlack = 0;

@@ -10,7 +10,8 @@ namespace chart {
 
 namespace {
 
-constexpr double kDegree = std::numbers::pi / 180.0;
+using exact::kDegree;
+
 
 struct Pixels {
   double x, y;

@@ -9,7 +9,6 @@ namespace exact {
 
 namespace {
 
-constexpr double kDegree = std::numbers::pi / 180.0;
 
 // Two decimals; a value that rounds to zero shows as 0.00, never -0.00.
 std::string Degrees(double degrees) {

@@ -14,17 +14,13 @@ namespace exact {
 
 namespace {
 
-constexpr double kDegree = std::numbers::pi / 180.0;
 // Deflections to a few units of the last digit (an absolute part for roots at 0).
 constexpr Tolerance kAngleTolerance{4 * std::numeric_limits<double>::epsilon(), 1e-300};
 // Samples along TetaB: the margin changes sign once in all cases met, the
 // samples only guard against a second change the first bracket would hide.
-constexpr int kSamples = 12;
+constexpr int kTetaBSamples = 12;
 // Samples of TetaB between the ends of the von Neumann search.
 constexpr int kVonNeumannSamples = 6;
-// A deflection (degrees) below which shock A is a Mach wave: the pressures it
-// changes are lost in the rounding of the others.
-constexpr double kMachWave = 1e-12;
 // Where no supersonic flow is left behind an incident shock.
 constexpr double kNoFlow = -1.0;
 
@@ -42,10 +38,10 @@ std::optional<ShockSolution> Supersonic(const ShockPolar& free_stream, double te
 // well covered.
 std::vector<double> Samples(double top) {
   std::vector<double> out;
-  out.reserve(kSamples + 1);
+  out.reserve(kTetaBSamples + 1);
   out.push_back(top * 1e-9);
-  for (int k = 1; k <= kSamples; ++k) {
-    const double u = static_cast<double>(k) / kSamples;
+  for (int k = 1; k <= kTetaBSamples; ++k) {
+    const double u = static_cast<double>(k) / kTetaBSamples;
     out.push_back(top * u * u);
   }
   return out;
@@ -111,7 +107,7 @@ double RegularCrossingMargin(const ShockPolar& free_stream, double TetaA, double
 
 std::optional<double> DetachmentTetaB(const ShockPolar& free_stream, double TetaA) {
   // A Mach wave A leaves the crossing at the end of the polars for every TetaB.
-  if (!(TetaA > kMachWave) || !Supersonic(free_stream, TetaA * kDegree)) return std::nullopt;
+  if (!(TetaA > kMachWaveDegrees) || !Supersonic(free_stream, TetaA * kDegree)) return std::nullopt;
   const double top = free_stream.MaxDeflection().theta / kDegree;
   const double sonic = free_stream.SonicDeflection() / kDegree;
   const auto margin = [&](double tb) { return RegularCrossingMargin(free_stream, TetaA, tb); };
@@ -124,7 +120,7 @@ std::optional<double> DetachmentTetaB(const ShockPolar& free_stream, double Teta
 
 std::optional<double> VonNeumannTetaB(const ShockPolar& free_stream, double TetaA) {
   // A Mach wave A leaves the crossing on the free-stream polar's weak branch.
-  if (!(TetaA > kMachWave)) return std::nullopt;
+  if (!(TetaA > kMachWaveDegrees)) return std::nullopt;
   // As TetaB grows the regular crossing climbs the weak branch of the polar
   // of region 2 from its origin; the condition holds where it first meets the
   // strong branch of the free-stream polar: at triple point A's crossing X.

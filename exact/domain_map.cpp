@@ -13,7 +13,6 @@ namespace exact {
 
 namespace {
 
-constexpr double kDegree = std::numbers::pi / 180.0;
 // Columns across the TetaA axis, evenly spaced; a line's ends and the edges of
 // the triple points' range get columns of their own.
 constexpr int kColumns = 120;

@@ -12,7 +12,6 @@ namespace exact {
 
 namespace {
 
-constexpr double kDegree = std::numbers::pi / 180.0;
 
 // The slip-line direction to a relative 1e-12; the absolute part (far below
 // any angle that matters) lets a balance at Fi = 0 end as well.

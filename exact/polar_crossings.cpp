@@ -10,7 +10,6 @@ namespace exact {
 
 namespace {
 
-constexpr double kDegree = std::numbers::pi / 180.0;
 // Points per branch: near-tangent curves aside, finer than any crossing the
 // information needs.
 constexpr int kPoints = 48;

@@ -8,7 +8,6 @@ namespace exact {
 
 namespace {
 
-constexpr double kDegree = std::numbers::pi / 180.0;
 
 // Within this fraction of the largest deflection the weak and the strong shock
 // are found about their common limit rather than from the cubic.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <numbers>
 
 #include "exact/error.h"
 
@@ -10,6 +11,8 @@
 namespace exact {
 
 inline constexpr double kGammaAir = 1.4;
+// One degree in radians: inputs and reports are in degrees.
+inline constexpr double kDegree = std::numbers::pi / 180.0;
 
 // The state behind one oblique shock.
 struct ShockSolution {

@@ -14,15 +14,12 @@ namespace exact {
 
 namespace {
 
-constexpr double kDegree = std::numbers::pi / 180.0;
 // Samples of the transmitted shock's angle along the weak branch of its polar:
 // enough that no two neighbours straddle two crossings the extremum check
 // between them would miss.
-constexpr int kSamples = 24;
+constexpr int kBetaSamples = 24;
 // The transmitted shock's angle to a few units of the last digit.
 constexpr Tolerance kBetaTolerance{4 * std::numeric_limits<double>::epsilon(), 0.0};
-// An incident deflection (degrees) below which the shock is a Mach wave.
-constexpr double kMachWave = 1e-12;
 // A stem that turns the flow by less than this (degrees) stands normal to it.
 constexpr double kStationaryDegrees = 1e-9;
 
@@ -61,8 +58,8 @@ class Behind {
     const double mach_angle = std::asin(1.0 / polar_.M1());
     const double tip = polar_.MaxDeflection().beta;
     std::vector<double> out;
-    out.reserve(kSamples + 1);
-    for (int i = 0; i <= kSamples; ++i) out.push_back(mach_angle + (tip - mach_angle) * i / kSamples);
+    out.reserve(kBetaSamples + 1);
+    for (int i = 0; i <= kBetaSamples; ++i) out.push_back(mach_angle + (tip - mach_angle) * i / kBetaSamples);
     return out;
   }
 
@@ -119,7 +116,7 @@ std::optional<TriplePoint> SolveTriplePoint(const ShockPolar& free_stream, doubl
                                             TripleSide side) {
   // A Mach wave's region polar is the free stream's own, which meets its
   // strong branch only at the common tip: no triple point.
-  if (!(Teta > kMachWave)) return std::nullopt;
+  if (!(Teta > kMachWaveDegrees)) return std::nullopt;
   const double teta = Teta * kDegree;
   const std::optional<ShockSolution> incident = SupersonicBehind(free_stream, teta);
   if (!incident) return std::nullopt;

@@ -20,6 +20,11 @@
 // turns it.
 namespace exact {
 
+// An incident deflection (degrees) below which the shock is a Mach wave: it
+// has no triple point, and the pressures it changes are lost in the rounding
+// of the others.
+inline constexpr double kMachWaveDegrees = 1e-12;
+
 // Which incident shock a triple point ends.
 enum class TripleSide { A, B };
 

@@ -33,7 +33,8 @@ using namespace pybind11::literals;
 
 namespace {
 
-constexpr double kDegree = std::numbers::pi / 180.0;
+using exact::kDegree;
+
 constexpr double kNoShock = std::numeric_limits<double>::quiet_NaN();
 
 // ---- Oblique shocks over arrays: NaN where no attached shock exists --------

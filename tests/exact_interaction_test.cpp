@@ -8,10 +8,11 @@
 #include "exact/root.h"
 #include "exact/shock.h"
 #include "shown_word.h"
+#include "textbook_shock.h"
 
 namespace {
 
-constexpr double kDeg = 3.14159265358979323846 / 180.0;
+using textbook::kDegree;
 
 struct Failure {
   exact::ErrorKind kind;
@@ -64,12 +65,12 @@ TEST(ExactInteraction, Mach3Deflections10And5) {
   EXPECT_EQ(r.region1.p, 1.0);
   EXPECT_EQ(r.region1.M, 3.0);
   // Regions 4 and 5 follow from regions 2 and 3 through single weak shocks.
-  const exact::ShockSolution C = exact::WeakShock(r.region2.M, r.shockC.deflection * kDeg);
-  const exact::ShockSolution D = exact::WeakShock(r.region3.M, r.shockD.deflection * kDeg);
+  const exact::ShockSolution C = exact::WeakShock(r.region2.M, r.shockC.deflection * kDegree);
+  const exact::ShockSolution D = exact::WeakShock(r.region3.M, r.shockD.deflection * kDegree);
   EXPECT_NEAR(r.region4.p, r.region2.p * C.pressure_ratio, 1e-12);
   EXPECT_NEAR(r.region5.p, r.region3.p * D.pressure_ratio, 1e-12);
   EXPECT_NEAR(r.region4.M, C.M2, 1e-12);
-  EXPECT_NEAR(r.shockD.beta, D.beta / kDeg, 1e-10);
+  EXPECT_NEAR(r.shockD.beta, D.beta / kDegree, 1e-10);
   EXPECT_GT(r.evaluations, 2);
   EXPECT_LE(r.evaluations, 12);
 }
@@ -130,10 +131,10 @@ TEST(ExactInteraction, ReportsTheLimitsOfRegionsOneToThree) {
   const exact::Interaction r = exact::SolveInteraction(3.0, 1.0, 10.0, 5.0);
   EXPECT_NEAR(r.limits1.max_deflection, 34.073440, 0.5e-6);
   EXPECT_NEAR(r.limits1.sonic_deflection, 34.008345, 0.5e-6);
-  EXPECT_NEAR(r.limits2.max_deflection, exact::MaxDeflection(r.region2.M).theta / kDeg, 1e-12);
-  EXPECT_NEAR(r.limits3.max_deflection, exact::MaxDeflection(r.region3.M).theta / kDeg, 1e-12);
-  EXPECT_NEAR(r.limits2.sonic_deflection, exact::SonicDeflection(r.region2.M) / kDeg, 1e-12);
-  EXPECT_NEAR(r.limits3.max_beta, exact::MaxDeflection(r.region3.M).beta / kDeg, 1e-12);
+  EXPECT_NEAR(r.limits2.max_deflection, exact::MaxDeflection(r.region2.M).theta / kDegree, 1e-12);
+  EXPECT_NEAR(r.limits3.max_deflection, exact::MaxDeflection(r.region3.M).theta / kDegree, 1e-12);
+  EXPECT_NEAR(r.limits2.sonic_deflection, exact::SonicDeflection(r.region2.M) / kDegree, 1e-12);
+  EXPECT_NEAR(r.limits3.max_beta, exact::MaxDeflection(r.region3.M).beta / kDegree, 1e-12);
   // Region 2 is slower than region 3, so it allows less turning.
   EXPECT_LT(r.limits2.max_deflection, r.limits3.max_deflection);
 }
@@ -156,9 +157,9 @@ TEST(ExactInteraction, WaveOfZeroStrength) {
 TEST(ExactInteraction, OtherGas) {
   const exact::Interaction r = exact::SolveInteraction(3.0, 1.0, 10.0, 5.0, 5.0 / 3.0);
   ExpectSlipLine(r);
-  EXPECT_NEAR(r.limits1.max_deflection, exact::MaxDeflection(3.0, 5.0 / 3.0).theta / kDeg, 1e-12);
+  EXPECT_NEAR(r.limits1.max_deflection, exact::MaxDeflection(3.0, 5.0 / 3.0).theta / kDegree, 1e-12);
   // The gas reaches the incident shocks too.
-  const exact::ShockSolution A = exact::WeakShock(3.0, 10.0 * kDeg, 5.0 / 3.0);
+  const exact::ShockSolution A = exact::WeakShock(3.0, 10.0 * kDegree, 5.0 / 3.0);
   EXPECT_EQ(r.region2.p, A.pressure_ratio);
   EXPECT_EQ(r.region2.M, A.M2);
   EXPECT_NE(r.region2.p, exact::SolveInteraction(3.0, 1.0, 10.0, 5.0).region2.p);

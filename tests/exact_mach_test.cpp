@@ -14,6 +14,7 @@
 
 namespace {
 
+using textbook::Bisect;
 using textbook::kDeg;
 using Real = long double;
 
@@ -26,18 +27,6 @@ Real MachBehind(Real M, Real beta, Real g = 1.4L) {
   const Real Mn1 = M * std::sin(beta);
   const Real Mn2 = std::sqrt((1 + (g - 1) / 2 * Mn1 * Mn1) / (g * Mn1 * Mn1 - (g - 1) / 2));
   return Mn2 / std::sin(beta - textbook::Deflection(M, beta, g));
-}
-
-// Bisection for a root of f on [a, b], f(a) and f(b) of opposite signs,
-// to the last bits of a long double.
-template <typename F>
-Real Bisect(F f, Real a, Real b) {
-  const bool rising = f(a) < 0;
-  for (int i = 0; i < 80; ++i) {
-    const Real c = (a + b) / 2;
-    ((f(c) < 0) == rising ? a : b) = c;
-  }
-  return (a + b) / 2;
 }
 
 // The strong shock's angle for a deflection in degrees.
@@ -56,7 +45,7 @@ Real StemPressure(Real M1, Real delta_deg) {
 // shock's pressure.
 Real SymmetricDetachmentDeg(Real M1) {
   return Bisect(
-      [&](Real t) { return textbook::MaxDeflectionDeg(textbook::Weak(M1, t).M2) - t; }, 1,
+      [&](Real t) { return textbook::MaxDeflectionDeg(textbook::Weak(M1, t).M2) - t; }, 1.0L,
       textbook::MaxDeflectionDeg(M1) - 1);
 }
 Real SymmetricVonNeumannDeg(Real M1, Real thetaD) {

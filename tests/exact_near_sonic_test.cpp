@@ -8,6 +8,7 @@
 #include "exact/interaction.h"
 #include "exact/polar_curve.h"
 #include "exact/shock.h"
+#include "textbook_shock.h"
 
 // A free stream barely above M = 1: every shock angle lies within a fraction
 // of a degree of the normal and every deflection is tiny, so each quantity is
@@ -17,7 +18,8 @@
 namespace {
 
 using Long = long double;
-constexpr double kDeg = std::numbers::pi / 180.0;
+using textbook::Bisect;
+using textbook::kDegree;
 constexpr Long kHalfPi = std::numbers::pi_v<Long> / 2;
 
 // tan(theta) = 2 cot(beta) (M^2 sin^2(beta) - 1) / (M^2 (gamma + cos(2 beta)) + 2)
@@ -47,17 +49,6 @@ Long MaxBeta(Long M, Long g) {
     } else {
       b = d;
     }
-  }
-  return (a + b) / 2;
-}
-
-// Bisection of a function that changes sign between a and b.
-template <typename F>
-Long Bisect(F f, Long a, Long b) {
-  const bool rising = f(a) < 0;
-  for (int i = 0; i < 200; ++i) {
-    const Long mid = (a + b) / 2;
-    ((f(mid) < 0) == rising ? a : b) = mid;
   }
   return (a + b) / 2;
 }
@@ -96,21 +87,21 @@ TEST(ExactNearSonic, IncidentShockOfTheReportedCases) {
   const Long g = 1.4L;
   {
     const double M1 = 1.000001, TetaA = 2.5989872434951745e-08;
-    const Reference want = Behind(M1, ReferenceBeta(M1, TetaA * static_cast<Long>(kDeg), g, true), g);
+    const Reference want = Behind(M1, ReferenceBeta(M1, TetaA * static_cast<Long>(kDegree), g, true), g);
     // The figures the report quotes.
-    EXPECT_NEAR(static_cast<double>(want.beta) / kDeg, 89.9283262, 0.5e-7);
+    EXPECT_NEAR(static_cast<double>(want.beta) / kDegree, 89.9283262, 0.5e-7);
     EXPECT_NEAR(static_cast<double>(want.pressure_excess), 5.08e-7, 0.005e-7);
     const exact::Interaction r = exact::SolveInteraction(M1, 1.0, TetaA, 0.0);
-    EXPECT_TRUE(Holds(r.shockA.beta * kDeg, want.beta, kHalfPi));
+    EXPECT_TRUE(Holds(r.shockA.beta * kDegree, want.beta, kHalfPi));
     EXPECT_TRUE(Holds(r.region2.p, 1 + want.pressure_excess, 1));
     EXPECT_TRUE(Holds(r.region2.M, want.M2, 1));
     EXPECT_GT(r.region2.M - 1.0, 5.5e-7);
   }
   {
     const double M1 = 1.000002, TetaA = 7.351040095919656e-08;
-    const Reference want = Behind(M1, ReferenceBeta(M1, TetaA * static_cast<Long>(kDeg), g, true), g);
+    const Reference want = Behind(M1, ReferenceBeta(M1, TetaA * static_cast<Long>(kDegree), g, true), g);
     EXPECT_NEAR(static_cast<double>(want.M2), 1.00000113, 0.5e-8);
-    const exact::ShockSolution A = exact::WeakShock(M1, TetaA * kDeg);
+    const exact::ShockSolution A = exact::WeakShock(M1, TetaA * kDegree);
     EXPECT_TRUE(Holds(A.M2, want.M2, 1));
     EXPECT_TRUE(Holds(A.pressure_ratio, 1 + want.pressure_excess, 1));
     // Region 2 is supersonic, so shock C stands in it: here the pattern is shock A alone.
@@ -186,7 +177,7 @@ TEST(ExactNearSonic, CrossingNearAMachWaveIsNoExpansion) {
   const auto weak = [&](Long M, Long theta) { return Behind(M, ReferenceBeta(M, theta, g, true), g); };
   for (const Case c : {Case{1.0000011880252817, 5.8068173533431241e-08, 3.2077296910445063e-11},
                        Case{1.0000016553271056, 6.6781615185313691e-09, 4.5854320631201704e-08}}) {
-    const Long ta = c.TetaA * static_cast<Long>(kDeg), tb = c.TetaB * static_cast<Long>(kDeg);
+    const Long ta = c.TetaA * static_cast<Long>(kDegree), tb = c.TetaB * static_cast<Long>(kDegree);
     const Reference A = weak(c.M1, ta), B = weak(c.M1, tb);
     const Long p2 = 1 + A.pressure_excess, p3 = 1 + B.pressure_excess;
     // The weaker incident shock's transmitted one may be a Mach wave; the other
@@ -207,7 +198,7 @@ TEST(ExactNearSonic, CrossingNearAMachWaveIsNoExpansion) {
 // sub- nor supersonic to the digits a double holds: the solve says so.
 TEST(ExactNearSonic, SonicRegionBehindAnIncidentShockIsUndecided) {
   for (const double M1 : {1.000001, 1.5, 3.0}) {
-    const double sonic = exact::SonicDeflection(M1) / kDeg;
+    const double sonic = exact::SonicDeflection(M1) / kDegree;
     try {
       exact::SolveInteraction(M1, 1.0, sonic, 0.0);
       ADD_FAILURE() << "a result at M1 = " << M1;

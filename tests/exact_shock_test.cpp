@@ -7,10 +7,11 @@
 #include <vector>
 
 #include "exact/shock.h"
+#include "textbook_shock.h"
 
 namespace {
 
-constexpr double kDeg = std::numbers::pi / 180.0;
+using textbook::kDegree;
 
 // The theta-beta-M relation as textbooks write it, in long double and apart
 // from the code under test:
@@ -61,13 +62,13 @@ const std::vector<double> kGammas{1.3, exact::kGammaAir, 5.0 / 3.0};
 
 // Figures to the digits given: angles in degrees.
 TEST(ExactShock, WeakAndStrongAtMach3Deflection10) {
-  const exact::ShockSolution weak = exact::WeakShock(3.0, 10 * kDeg);
-  const exact::ShockSolution strong = exact::StrongShock(3.0, 10 * kDeg);
-  EXPECT_NEAR(weak.beta / kDeg, 27.382691, 0.5e-6);
-  EXPECT_NEAR(strong.beta / kDeg, 86.4083, 0.5e-4);
+  const exact::ShockSolution weak = exact::WeakShock(3.0, 10 * kDegree);
+  const exact::ShockSolution strong = exact::StrongShock(3.0, 10 * kDegree);
+  EXPECT_NEAR(weak.beta / kDegree, 27.382691, 0.5e-6);
+  EXPECT_NEAR(strong.beta / kDegree, 86.4083, 0.5e-4);
   EXPECT_NEAR(weak.M2, 2.505001, 0.5e-6);
   EXPECT_NEAR(weak.pressure_ratio, 2.054472, 0.5e-6);
-  const exact::ShockAngles both = exact::ShockAnglesFor(3.0, 10 * kDeg);
+  const exact::ShockAngles both = exact::ShockAnglesFor(3.0, 10 * kDegree);
   EXPECT_DOUBLE_EQ(both.weak, weak.beta);
   EXPECT_DOUBLE_EQ(both.strong, strong.beta);
   // Behind the strong shock the flow is subsonic and nearly normal-shocked.
@@ -76,8 +77,8 @@ TEST(ExactShock, WeakAndStrongAtMach3Deflection10) {
 }
 
 TEST(ExactShock, WeakAtMach3Deflection30) {
-  const exact::ShockSolution weak = exact::WeakShock(3.0, 30 * kDeg);
-  EXPECT_NEAR(weak.beta / kDeg, 52.013840, 0.5e-6);
+  const exact::ShockSolution weak = exact::WeakShock(3.0, 30 * kDegree);
+  EXPECT_NEAR(weak.beta / kDegree, 52.013840, 0.5e-6);
   EXPECT_NEAR(weak.M2, 1.405934, 0.5e-6);
   EXPECT_NEAR(weak.pressure_ratio, 6.355884, 0.5e-6);
 }
@@ -97,17 +98,17 @@ TEST(ExactShock, ZeroDeflectionIsTheMachWaveAndTheNormalShock) {
 }
 
 TEST(ExactShock, LargestDeflectionForAir) {
-  EXPECT_NEAR(exact::MaxDeflection(1.5).theta / kDeg, 12.112669, 0.5e-6);
-  EXPECT_NEAR(exact::MaxDeflection(2.0).theta / kDeg, 22.973532, 0.5e-6);
-  EXPECT_NEAR(exact::MaxDeflection(3.0).theta / kDeg, 34.073440, 0.5e-6);
-  EXPECT_NEAR(exact::MaxDeflection(5.0).theta / kDeg, 41.117663, 0.5e-6);
+  EXPECT_NEAR(exact::MaxDeflection(1.5).theta / kDegree, 12.112669, 0.5e-6);
+  EXPECT_NEAR(exact::MaxDeflection(2.0).theta / kDegree, 22.973532, 0.5e-6);
+  EXPECT_NEAR(exact::MaxDeflection(3.0).theta / kDegree, 34.073440, 0.5e-6);
+  EXPECT_NEAR(exact::MaxDeflection(5.0).theta / kDegree, 41.117663, 0.5e-6);
 }
 
 TEST(ExactShock, SonicDeflectionAtMach3) {
   // 34.008345 degrees: M2 = 1 solved by bisection on the shock angle in long
   // double gives the same to 12 digits.
   const double sonic = exact::SonicDeflection(3.0);
-  EXPECT_NEAR(sonic / kDeg, 34.008345, 0.5e-6);
+  EXPECT_NEAR(sonic / kDegree, 34.008345, 0.5e-6);
   EXPECT_NEAR(exact::WeakShock(3.0, sonic).M2, 1.0, 1e-9);
 }
 
@@ -136,8 +137,8 @@ TEST(ExactShock, LargestDeflectionMatchesNumericMaximumForOtherGases) {
     }
   }
   // Figures of the two other gases, to the digits of the numeric maximum.
-  EXPECT_NEAR(exact::MaxDeflection(3.0, 1.3).theta / kDeg, 37.068538, 0.5e-6);
-  EXPECT_NEAR(exact::MaxDeflection(3.0, 5.0 / 3.0).theta / kDeg, 28.139742, 0.5e-6);
+  EXPECT_NEAR(exact::MaxDeflection(3.0, 1.3).theta / kDegree, 37.068538, 0.5e-6);
+  EXPECT_NEAR(exact::MaxDeflection(3.0, 5.0 / 3.0).theta / kDegree, 28.139742, 0.5e-6);
 }
 
 TEST(ExactShock, WeakBelowLimitAngleBelowStrong) {
@@ -201,7 +202,7 @@ TEST(ExactShock, PressureRatioAndMachFollowTheNormalShock) {
 
 TEST(ExactShock, DetachedAboveTheLargestDeflection) {
   try {
-    exact::WeakShock(2.505, 38.49 * kDeg);
+    exact::WeakShock(2.505, 38.49 * kDegree);
     FAIL() << "no detachment";
   } catch (const exact::Error& error) {
     EXPECT_EQ(error.Kind(), exact::ErrorKind::Detached);
@@ -210,7 +211,7 @@ TEST(ExactShock, DetachedAboveTheLargestDeflection) {
                  "no attached shock: deflection 38.49\u00b0 exceeds the largest, 29.85\u00b0, at M = 2.505");
   }
   try {
-    exact::StrongShock(3.0, 38.49 * kDeg);
+    exact::StrongShock(3.0, 38.49 * kDegree);
     FAIL() << "no detachment";
   } catch (const exact::Error& error) {
     EXPECT_STREQ(error.what(),

@@ -9,6 +9,20 @@
 namespace textbook {
 
 constexpr long double kDeg = std::numbers::pi_v<long double> / 180;
+// One degree in radians for checks in double.
+constexpr double kDegree = std::numbers::pi / 180.0;
+
+// Bisection for a root of f on [a, b], f(a) and f(b) of opposite signs, to
+// the last bits of Real.
+template <typename Real, typename F>
+Real Bisect(F f, Real a, Real b) {
+  const bool rising = f(a) < 0;
+  for (int i = 0; i < 200; ++i) {
+    const Real mid = (a + b) / 2;
+    ((f(mid) < 0) == rising ? a : b) = mid;
+  }
+  return (a + b) / 2;
+}
 
 inline long double Deflection(long double M, long double beta, long double g) {
   const long double s = std::sin(beta);
