@@ -17,24 +17,24 @@ struct Row {
   QString (*value)(const exact::TriplePoint&);
 };
 
-QString Fixed(double x, int decimals) { return QString::number(x, 'f', decimals); }
+QString FixedDecimals(double x, int decimals) { return QString::number(x, 'f', decimals); }
 
 const std::array<Row, 11> kRows{{
     {"kind", [](const exact::TriplePoint& t) { return QString::fromUtf8(exact::KindName(t.kind).data()); }},
-    {"slip line direction (\u00b0)", [](const exact::TriplePoint& t) { return Fixed(t.slip_line, 4); }},
+    {"slip line direction (\u00b0)", [](const exact::TriplePoint& t) { return FixedDecimals(t.slip_line, 4); }},
     {"transmitted shock: deflection (\u00b0)",
-     [](const exact::TriplePoint& t) { return Fixed(t.transmitted.deflection, 4); }},
+     [](const exact::TriplePoint& t) { return FixedDecimals(t.transmitted.deflection, 4); }},
     {"transmitted shock: shock angle (\u00b0)",
-     [](const exact::TriplePoint& t) { return Fixed(t.transmitted.beta, 4); }},
-    {"behind it: M", [](const exact::TriplePoint& t) { return Fixed(t.behind_transmitted.M, 4); }},
-    {"behind it: p/p1", [](const exact::TriplePoint& t) { return Fixed(t.behind_transmitted.p, 4); }},
+     [](const exact::TriplePoint& t) { return FixedDecimals(t.transmitted.beta, 4); }},
+    {"behind it: M", [](const exact::TriplePoint& t) { return FixedDecimals(t.behind_transmitted.M, 4); }},
+    {"behind it: p/p1", [](const exact::TriplePoint& t) { return FixedDecimals(t.behind_transmitted.p, 4); }},
     {"behind it: direction (\u00b0)",
-     [](const exact::TriplePoint& t) { return Fixed(t.behind_transmitted.direction, 4); }},
-    {"Mach stem: shock angle (\u00b0)", [](const exact::TriplePoint& t) { return Fixed(t.stem_beta, 4); }},
-    {"behind the stem: M", [](const exact::TriplePoint& t) { return Fixed(t.behind_stem.M, 4); }},
-    {"behind the stem: p/p1", [](const exact::TriplePoint& t) { return Fixed(t.behind_stem.p, 4); }},
+     [](const exact::TriplePoint& t) { return FixedDecimals(t.behind_transmitted.direction, 4); }},
+    {"Mach stem: shock angle (\u00b0)", [](const exact::TriplePoint& t) { return FixedDecimals(t.stem_beta, 4); }},
+    {"behind the stem: M", [](const exact::TriplePoint& t) { return FixedDecimals(t.behind_stem.M, 4); }},
+    {"behind the stem: p/p1", [](const exact::TriplePoint& t) { return FixedDecimals(t.behind_stem.p, 4); }},
     {"behind the stem: direction (\u00b0)",
-     [](const exact::TriplePoint& t) { return Fixed(t.behind_stem.direction, 4); }},
+     [](const exact::TriplePoint& t) { return FixedDecimals(t.behind_stem.direction, 4); }},
 }};
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace {
 
 
 // Two decimals; a value that rounds to zero shows as 0.00, never -0.00.
-std::string Degrees(double degrees) {
+std::string DegreesText(double degrees) {
   return FixedText(std::abs(degrees) < 0.005 ? 0.0 : degrees, 2) + "\u00b0";
 }
 std::string Pressure(double p) { return "p/p1 = " + ShortText(p, 6); }
@@ -19,8 +19,8 @@ std::string Pressure(double p) { return "p/p1 = " + ShortText(p, 6); }
 // " (von Neumann condition at TetaB = 16.87°, detachment at TetaB = 29.98°)"
 std::string Bounds(const TransitionCriteria& c) {
   std::string out;
-  if (c.von_neumann) out += "von Neumann condition at TetaB = " + Degrees(*c.von_neumann);
-  if (c.detachment) out += (out.empty() ? "" : ", ") + ("detachment at TetaB = " + Degrees(*c.detachment));
+  if (c.von_neumann) out += "von Neumann condition at TetaB = " + DegreesText(*c.von_neumann);
+  if (c.detachment) out += (out.empty() ? "" : ", ") + ("detachment at TetaB = " + DegreesText(*c.detachment));
   return out.empty() ? out : " (" + out + ")";
 }
 
@@ -64,8 +64,8 @@ std::string StrongOnlyNote(const PolarCrossings& x) {
 }
 
 std::string SlipLines(const TriplePoint& a, const TriplePoint& b) {
-  return "slip line at " + Degrees(a.slip_line) + " from triple point A (" +
-         std::string(KindName(a.kind)) + "), at " + Degrees(b.slip_line) + " from B (" +
+  return "slip line at " + DegreesText(a.slip_line) + " from triple point A (" +
+         std::string(KindName(a.kind)) + "), at " + DegreesText(b.slip_line) + " from B (" +
          std::string(KindName(b.kind)) + ")";
 }
 
@@ -110,7 +110,7 @@ Configuration FindConfiguration(double M1, double TetaA, double TetaB, double ga
         std::min(std::abs(r.Fi) * kDegree, free_stream.MaxDeflection().theta);
     const double stem = free_stream.Strong(stem_deflection).pressure_ratio;
     const std::string crossing = "the polars of regions 2 and 3 cross on their weak branches at Fi = " +
-                                 Degrees(r.Fi) + ", " + Pressure(r.region4.p);
+                                 DegreesText(r.Fi) + ", " + Pressure(r.region4.p);
     if (r.region4.p >= stem && both_triple) {
       out.kind = ConfigurationKind::Dual;
       out.reason = "regular and Mach intersection both possible: " + crossing +
@@ -164,7 +164,7 @@ std::vector<ChartMark> TriplePointMarks(const Configuration& configuration) {
     const TriplePoint& t = **point;
     out.push_back({t.slip_line, t.behind_stem.p,
                    std::string("triple point ") + (t.side == TripleSide::A ? "A" : "B") + ": " +
-                       Degrees(t.slip_line) + ", p/p1 = " + FixedText(t.behind_stem.p, 3) + ", " +
+                       DegreesText(t.slip_line) + ", p/p1 = " + FixedText(t.behind_stem.p, 3) + ", " +
                        std::string(KindName(t.kind))});
   }
   return out;

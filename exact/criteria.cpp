@@ -14,8 +14,6 @@ namespace exact {
 
 namespace {
 
-// Deflections to a few units of the last digit (an absolute part for roots at 0).
-constexpr Tolerance kAngleTolerance{4 * std::numeric_limits<double>::epsilon(), 1e-300};
 // Samples along TetaB: the margin changes sign once in all cases met, the
 // samples only guard against a second change the first bracket would hide.
 constexpr int kTetaBSamples = 12;

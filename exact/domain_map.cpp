@@ -20,7 +20,6 @@ constexpr int kColumns = 120;
 constexpr int kMarginSamples = 48;
 // Halvings that place the end of the von Neumann line between two columns.
 constexpr int kEndHalvings = 12;
-constexpr Tolerance kAngleTolerance{4 * std::numeric_limits<double>::epsilon(), 1e-300};
 
 using Range = std::pair<double, double>;  // [first, second], degrees
 

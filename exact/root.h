@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 #include <boost/math/tools/toms748_solve.hpp>
@@ -23,6 +24,10 @@ struct Tolerance {
     return std::abs(b - a) <= relative * std::min(std::abs(a), std::abs(b)) + absolute;
   }
 };
+
+// Deflections (degrees) to a few units of the last digit, with an absolute
+// part for roots at 0: the criteria and the lines of the domain map.
+inline constexpr Tolerance kAngleTolerance{4 * std::numeric_limits<double>::epsilon(), 1e-300};
 
 // What a search ends with: the last bracket and f at its ends (a root lies in
 // it), how many evaluations of f this search made, and whether the bracket met

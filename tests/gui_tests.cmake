@@ -7,6 +7,8 @@ find_package(Qt6 REQUIRED COMPONENTS Test)
 function(shocks_add_gui_test name)
   cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "ENVIRONMENT")
   add_executable(${name} ${arg_UNPARSED_ARGUMENTS})
+  # Qt Test's test classes are QObjects.
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
   target_link_libraries(${name} PRIVATE shocks::app Qt6::Test)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
