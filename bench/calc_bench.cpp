@@ -8,7 +8,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "bench/null_surface.h"
+#include "diagram/null_surface.h"
 #include "memory_form.h"
 #include "calc/balance.h"
 #include "calc/oblique_shock.h"
@@ -32,7 +32,7 @@ struct DefaultShocks {
 };
 
 DefaultShocks SolveDefaultShocks() {
-  bench::NullSurface surface;
+  diagram::NullSurface surface;
   HeadlessForm form(surface);
   DefaultShocks d;
   d.DegToRad = form.form.State().DegToRad;
@@ -139,7 +139,7 @@ BENCHMARK(BM_ObliqueShockSolver);
 
 void BM_Iterasyon(benchmark::State& state) {
   const DefaultShocks d = SolveDefaultShocks();
-  bench::NullSurface surface;
+  diagram::NullSurface surface;
   HeadlessForm form(surface);
   // The iteration reads p1 from the state (its balance tolerance is relative
   // to it): leave the state as a default calculation does.
@@ -154,7 +154,7 @@ BENCHMARK(BM_Iterasyon);
 
 // The whole Calculate procedure, drawing onto a surface that keeps nothing.
 void BM_HesaplaNullSurface(benchmark::State& state) {
-  bench::NullSurface surface;
+  diagram::NullSurface surface;
   HeadlessForm form(surface);
   for (auto _ : state) {
     form.form.hesapla();
@@ -246,7 +246,7 @@ BENCHMARK(BM_LibraryCallFloor);
 // update must take as many steps as the procedure logs.
 bool ReportCount() {
   const DefaultCount count = CountDefaultCalculation();
-  bench::NullSurface surface;
+  diagram::NullSurface surface;
   HeadlessForm form(surface);
   form.form.hesapla();
   const auto logged = static_cast<int>(form.List1.items.size());

@@ -2,7 +2,7 @@
 # them and what they measured. Included from CMakeLists.txt after find_package(benchmark).
 
 # The benchmarks run the procedures on the same headless form as the tests.
-add_executable(calc_bench calc_bench.cpp null_surface.h)
+add_executable(calc_bench calc_bench.cpp)
 target_link_libraries(calc_bench PRIVATE shocks::core shocks_cli_lib benchmark::benchmark)
 target_include_directories(calc_bench PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 

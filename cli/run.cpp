@@ -2,6 +2,7 @@
 
 #include "calc/result_table.h"
 #include "chart/from_calculation.h"
+#include "diagram/null_surface.h"
 
 #include "platform/memory_controls.h"
 
@@ -45,20 +46,11 @@ class CollectingWarnings : public calc::WarningBox {
   std::vector<calc::Warning>& into_;
 };
 
-// A list and a surface that keep nothing, for what a run need not keep.
+// A list that keeps nothing, for a log a run need not keep.
 class DiscardingList : public platform::ListBox {
  public:
   void Clear() override {}
   void AddItem(const std::string&) override {}
-};
-
-class DiscardingSurface : public platform::Surface {
- public:
-  void Scale(float, float, float, float) override {}
-  void Cls() override {}
-  void Line(float, float, float, float, platform::Colour) override {}
-  void PSet(float, float, platform::Colour) override {}
-  void Circle(float, float, float, platform::Colour) override {}
 };
 
 // The configuration the exact method found, or found now for inputs it could
@@ -87,7 +79,7 @@ RunReport RunCalculation(const InputTexts& inputs, calc::Method method, double g
       betaD("Text_BetaD", report), m5("Text_M5", report), p5("Text_p5", report);
   platform::MemoryListBox list;
   DiscardingList no_list;
-  DiscardingSurface no_drawing;
+  diagram::NullSurface no_drawing;
   CollectingBox messages(report.messages);
   CollectingWarnings warnings(report.warnings);
 

@@ -2,10 +2,10 @@
 
 #include "platform/surface.h"
 
-namespace bench {
+namespace diagram {
 
-// A surface that takes every call and keeps nothing: what the arithmetic
-// costs without any drawing.
+// A surface that takes every call and keeps nothing: for a calculation whose
+// drawing nobody sees (a batch row), and for timing the arithmetic alone.
 class NullSurface : public platform::Surface {
  public:
   void Scale(float, float, float, float) override {}
@@ -15,4 +15,4 @@ class NullSurface : public platform::Surface {
   void Circle(float, float, float, platform::Colour) override {}
 };
 
-}  // namespace bench
+}  // namespace diagram
