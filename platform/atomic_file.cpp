@@ -80,8 +80,10 @@ void Replace(const std::string& path, const std::string& target, std::string_vie
     if (!WriteAll(file.Descriptor(), content)) throw std::system_error(errno, std::generic_category(), "write failed");
     if (old != nullptr) {
       // Owner first: a change of owner clears the set-id bits that the mode then restores.
-      if (::fchown(file.Descriptor(), old->st_uid, old->st_gid) != 0) {
-        (void)::fchown(file.Descriptor(), static_cast<uid_t>(-1), old->st_gid);
+      // Where the owner may not be given away, the group alone may still be
+      // kept; where neither may, the file stays this process's.
+      if (::fchown(file.Descriptor(), old->st_uid, old->st_gid) != 0 &&
+          ::fchown(file.Descriptor(), static_cast<uid_t>(-1), old->st_gid) != 0) {
       }
       if (::fchmod(file.Descriptor(), old->st_mode & 07777) != 0) {
         throw std::system_error(errno, std::generic_category(), "cannot keep its permissions");
