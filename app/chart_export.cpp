@@ -2,14 +2,13 @@
 
 #include <stdexcept>
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QPainter>
-#include <QSvgGenerator>
 
 #include "app/chart_plot.h"
+#include "render/picture_bytes.h"
 
 namespace app {
 
@@ -40,25 +39,12 @@ QByteArray ChartPng(const chart::ChartData& data, const chart::View& view, QSize
   image.setDevicePixelRatio(scale);
   image.fill(Qt::white);
   PaintChart(data, view, size, image);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (!image.save(&buffer, "PNG")) throw std::runtime_error("the PNG picture could not be encoded");
-  return bytes;
+  return render::PngBytes(image, "the PNG picture could not be encoded");
 }
 
 QByteArray ChartSvg(const chart::ChartData& data, const chart::View& view, QSize size) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&buffer);
-  svg.setSize(size);
-  svg.setViewBox(QRect(QPoint(0, 0), size));
-  svg.setTitle("Pressure-deflection chart");
-  svg.setDescription(QString::fromStdString(data.title));
-  PaintChart(data, view, size, svg);
-  return bytes;
+  return render::SvgBytes(size, "Pressure-deflection chart", QString::fromStdString(data.title),
+                          [&](QPaintDevice& device) { PaintChart(data, view, size, device); });
 }
 
 }  // namespace app

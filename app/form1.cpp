@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QBuffer>
 #include <QFileDialog>
 #include <QApplication>
 #include <QClipboard>
@@ -27,6 +26,7 @@
 #include "exact/interaction.h"
 #include "platform/atomic_file.h"
 #include "platform/runtime_error.h"
+#include "render/picture_bytes.h"
 
 namespace app {
 
@@ -402,10 +402,7 @@ void Form1::SaveDiagramAs(const std::string& path) const {
   }
   // The drawing area as shown, axis letters included, at the screen's density.
   const QImage image = picture1_->grab(QRect(PictureBox::ScaleOrigin(), picture1_->ScaleSize())).toImage();
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (!image.save(&buffer, "PNG")) throw std::runtime_error("the diagram could not be encoded as PNG");
+  const QByteArray bytes = render::PngBytes(image, "the diagram could not be encoded as PNG");
   platform::WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 

@@ -1,4 +1,3 @@
-#include <QBuffer>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -11,6 +10,7 @@
 #include "cli/offscreen_application.h"
 #include "cli/raster_export.h"
 #include "diagram/axis_letters.h"
+#include "render/picture_bytes.h"
 #include "render/raster_surface.h"
 
 namespace cli {
@@ -44,10 +44,7 @@ std::string EncodePng(const diagram::RecordingSurface& drawing, const ExportRequ
       painter.drawText(baseline, QString::fromUtf8(letter.text));
     }
   }
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (!image.save(&buffer, "PNG")) throw std::runtime_error("the PNG picture could not be encoded");
+  const QByteArray bytes = render::PngBytes(image, "the PNG picture could not be encoded");
   return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 

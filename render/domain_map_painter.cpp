@@ -1,15 +1,15 @@
 #include "render/domain_map_painter.h"
 
-#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPainterPath>
 #include <QPen>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 #include <optional>
 #include <stdexcept>
 #include <vector>
+
+#include "render/picture_bytes.h"
 
 namespace render {
 
@@ -496,31 +496,18 @@ QImage DomainMapImage(const exact::DomainMap& map, QSize size, qreal scale) {
 }
 
 QByteArray DomainMapPng(const exact::DomainMap& map, QSize size, qreal scale) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (!DomainMapImage(map, size, scale).save(&buffer, "PNG")) {
-    throw std::runtime_error("the PNG picture of the domain map could not be encoded");
-  }
-  return bytes;
+  return PngBytes(DomainMapImage(map, size, scale), "the PNG picture of the domain map could not be encoded");
 }
 
 QByteArray DomainMapSvg(const exact::DomainMap& map, QSize size) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&buffer);
-  svg.setSize(size);
-  svg.setViewBox(QRect(QPoint(0, 0), size));
-  svg.setResolution(96);
-  svg.setTitle("Domain map");
-  svg.setDescription("Regular, dual and Mach intersection of two oblique shocks, M1 = " +
-                     QString::number(map.M1, 'g', 6));
-  QPainter painter(&svg);
-  PaintDomainMap(painter, QRectF(QPointF(0, 0), QSizeF(size)), map);
-  painter.end();
-  return bytes;
+  return SvgBytes(
+      size, "Domain map",
+      "Regular, dual and Mach intersection of two oblique shocks, M1 = " + QString::number(map.M1, 'g', 6),
+      [&](QPaintDevice& device) {
+        QPainter painter(&device);
+        PaintDomainMap(painter, QRectF(QPointF(0, 0), QSizeF(size)), map);
+      },
+      96);
 }
 
 }  // namespace render
